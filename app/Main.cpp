@@ -1,0 +1,235 @@
+#include "app/Main.h"
+
+#include "app/AnsiText.h"
+#include "app/AppFolder.h"
+#include "app/Error.h"
+#include "app/ErrorReport.h"
+#include "app/LineList.h"
+#include "app/LinkLabel.h"
+#include "app/Maker.h"
+#include "app/Skin.h"
+#include "drawings/DrawingsList.h"
+#include "drawings/DrawingsListModel.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QListView>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QUrl>
+
+namespace stellaform {
+namespace {
+
+// The shell's answer is not examined: a missing help file or browser simply
+// shows nothing.
+void openWithDesktop(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+QUrl webAddress(const char* address)
+{
+    return QUrl::fromUserInput(toQString(address));
+}
+
+} // namespace
+
+TMainForm::TMainForm(std::filesystem::path appFolder, QWidget* parent)
+    : QMainWindow(parent)
+    , m_appFolder(std::move(appFolder))
+    , m_settingsFile(std::make_unique<SettingsFile>(settingsFilePath(m_appFolder)))
+{
+    ui.setupUi(this);
+    m_drawings = new DrawingsListModel(this);
+    ui.drawsListBox->setModel(m_drawings);
+    ui.drawsListBox->installEventFilter(this);
+    connectCommands();
+
+    resize(569, 364 + menuBar()->sizeHint().height());
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::connectCommands()
+{
+    connect(ui.LotteryN, &QAction::triggered, this, &TMainForm::LotteryNClick);
+    connect(ui.N2, &QAction::triggered, this, &TMainForm::N2Click);
+    connect(ui.Add1, &QAction::triggered, this, &TMainForm::addBitBtnClick);
+    connect(ui.Delete2, &QAction::triggered, this, &TMainForm::delBitBtnClick);
+    connect(ui.Export1, &QAction::triggered, this, &TMainForm::expBitBtnClick);
+    connect(ui.import2, &QAction::triggered, this, &TMainForm::impBitBtnClick);
+    connect(ui.DrawingsUpdate1, &QAction::triggered, this, &TMainForm::drupBitBtnClick);
+    connect(ui.PredictionNow1, &QAction::triggered, this, &TMainForm::annoBitBtnClick);
+    connect(ui.Help1, &QAction::triggered, this, &TMainForm::Help1Click);
+    connect(ui.Softwareonlineupdate1, &QAction::triggered, this, &TMainForm::Softwareonlineupdate1Click);
+    connect(ui.Letterydrawingsonlineupdate1, &QAction::triggered, this, &TMainForm::drupBitBtnClick);
+    connect(ui.WebSite1, &QAction::triggered, this, &TMainForm::WebSite1Click);
+
+    connect(ui.addBitBtn, &QPushButton::clicked, this, &TMainForm::addBitBtnClick);
+    connect(ui.delBitBtn, &QPushButton::clicked, this, &TMainForm::delBitBtnClick);
+    connect(ui.impBitBtn, &QPushButton::clicked, this, &TMainForm::impBitBtnClick);
+    connect(ui.expBitBtn, &QPushButton::clicked, this, &TMainForm::expBitBtnClick);
+    connect(ui.drupBitBtn, &QPushButton::clicked, this, &TMainForm::drupBitBtnClick);
+    connect(ui.annoBitBtn, &QPushButton::clicked, this, &TMainForm::annoBitBtnClick);
+    connect(ui.urlLabel, &LinkLabel::clicked, this, &TMainForm::urlLabelClick);
+
+    connect(ui.selToolButton, &QToolButton::clicked, this, &TMainForm::selToolButtonClick);
+    connect(ui.updateToolButton, &QToolButton::clicked, this, &TMainForm::drupBitBtnClick);
+    connect(ui.analyzeToolButton, &QToolButton::clicked, this, &TMainForm::annoBitBtnClick);
+    connect(ui.helpToolButton, &QToolButton::clicked, this, &TMainForm::helpToolButtonClick);
+    connect(ui.exitToolButton, &QToolButton::clicked, this, &TMainForm::exitToolButtonClick);
+}
+
+void TMainForm::LoadCurrentLottery()
+{
+    m_current = readCurrentLottery(*m_settingsFile, m_appFolder);
+    setWindowTitle(toQString(lotteryCaption(m_current.lottery)));
+
+    const Lines lines = readDrawingsOrNothing(m_current.drawingsFilePath);
+    m_drawings->setItems(drawingsListItems(lines));
+    if (!lines.empty()) {
+        const QModelIndex last = m_drawings->index(static_cast<int>(lines.size()) - 1);
+        ui.drawsListBox->setCurrentIndex(last);
+        ui.drawsListBox->scrollTo(last);
+    }
+    ui.totalLabel->setText(toQString(totalDrawingsText(lines.size())));
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMainForm::FormShow()
+{
+    LoadCurrentLottery();
+
+    const std::filesystem::path predictionPage = predictionPagePath(m_appFolder);
+    std::error_code ignored;
+    if (std::filesystem::exists(predictionPage, ignored))
+        ui.Memo->setPlainText(toQString(joinBoxText(readLines(predictionPage))));
+
+    setStyleSheet(toQString(loadSkinStyleSheet(skinFilePath(m_appFolder))));
+
+    ui.spSkinLabel1->setText(windowTitle());
+    setWindowTitle(QStringLiteral("Quorvane Stellaform 6"));
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::FormClose()
+{
+    // A second close of the same window has nothing left to save.
+    if (!m_settingsFile)
+        return;
+    // The report is saved as the window goes; if that fails the user is told,
+    // and the window still closes: every setting is already on disk.
+    try {
+        writeLines(predictionPagePath(m_appFolder), splitBoxText(toAnsi(ui.Memo->toPlainText())));
+    } catch (const Error& error) {
+        showErrorReport(error.what());
+    }
+    m_settingsFile.reset();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui.drawsListBox && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        placeProgressPanel();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::placeProgressPanel()
+{
+    QRect area = ui.Panel->geometry();
+    area.moveCenter(ui.drawsListBox->geometry().center());
+    ui.Panel->setGeometry(area);
+    ui.Panel->raise();
+}
+
+void TMainForm::LotteryNClick()
+{
+}
+
+void TMainForm::selToolButtonClick()
+{
+    ui.LotteryN->trigger();
+}
+
+void TMainForm::N2Click()
+{
+    close();
+}
+
+void TMainForm::addBitBtnClick()
+{
+}
+
+void TMainForm::delBitBtnClick()
+{
+}
+
+void TMainForm::expBitBtnClick()
+{
+}
+
+void TMainForm::impBitBtnClick()
+{
+}
+
+void TMainForm::drupBitBtnClick()
+{
+}
+
+void TMainForm::annoBitBtnClick()
+{
+}
+
+void TMainForm::Help1Click()
+{
+    openWithDesktop(QUrl::fromLocalFile(fromPath(helpFilePath(m_appFolder))));
+}
+
+void TMainForm::helpToolButtonClick()
+{
+    Help1Click();
+}
+
+void TMainForm::Softwareonlineupdate1Click()
+{
+    openWithDesktop(webAddress(maker::kDownloadPage));
+}
+
+void TMainForm::WebSite1Click()
+{
+    openWithDesktop(webAddress(maker::kWebSite));
+}
+
+void TMainForm::urlLabelClick()
+{
+    openWithDesktop(webAddress(maker::kWebSite));
+}
+
+void TMainForm::exitToolButtonClick()
+{
+    close();
+}
+
+} // namespace stellaform

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/MainUi.h"
+#include "app/SettingsFile.h"
+#include "drawings/CurrentLottery.h"
+
+#include <QMainWindow>
+
+#include <filesystem>
+#include <memory>
+
+namespace stellaform {
+
+class DrawingsListModel;
+
+// The main window: the drawings list, the prediction report and the About
+// page, the menu and the buttons that start every command.
+class TMainForm final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TMainForm)
+
+public:
+    // `appFolder` is the folder of the program file, where all its files lie.
+    explicit TMainForm(std::filesystem::path appFolder, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Re-reads the settings and shows the current lottery's drawings file.
+    void LoadCurrentLottery();
+
+    [[nodiscard]] const std::filesystem::path& appFolder() const { return m_appFolder; }
+    [[nodiscard]] SettingsFile& settingsFile() { return *m_settingsFile; }
+    // The current lottery as the last LoadCurrentLottery found it.
+    [[nodiscard]] const CurrentLottery& currentLottery() const { return m_current; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private Q_SLOTS:
+    void FormShow();
+    void FormClose();
+    void LotteryNClick();
+    void selToolButtonClick();
+    void N2Click();
+    void addBitBtnClick();
+    void delBitBtnClick();
+    void expBitBtnClick();
+    void impBitBtnClick();
+    void drupBitBtnClick();
+    void annoBitBtnClick();
+    void Help1Click();
+    void helpToolButtonClick();
+    void Softwareonlineupdate1Click();
+    void WebSite1Click();
+    void urlLabelClick();
+    void exitToolButtonClick();
+
+private:
+    void connectCommands();
+    void placeProgressPanel();
+
+    MainUi ui;
+    DrawingsListModel* m_drawings = nullptr;
+    std::filesystem::path m_appFolder;
+    std::unique_ptr<SettingsFile> m_settingsFile;
+    CurrentLottery m_current;
+    bool m_shown = false;
+};
+
+} // namespace stellaform

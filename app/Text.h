@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace stellaform {
+
+// Removes every character with a code of 32 or less (blanks and control
+// characters) from both ends.
+[[nodiscard]] std::string trim(std::string_view text);
+
+// Decimal digits with an optional sign, within 32 bits; nothing else.
+[[nodiscard]] std::optional<std::int32_t> parseDecimal(std::string_view text);
+
+// As parseDecimal, raising "'text' is not a valid integer value" on failure.
+[[nodiscard]] std::int32_t strToInt(const std::string& text);
+
+} // namespace stellaform
