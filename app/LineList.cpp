@@ -66,11 +66,13 @@ std::string joinBoxText(const Lines& lines)
 
 std::string readFile(const std::filesystem::path& path)
 {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.string().c_str(), "rb"),
-                                                               &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.string().c_str(), "rb"), &std::fclose);
     if (!file)
         throw cannotOpenFile(path);
     std::string bytes;
+    std::error_code ignored;
+    if (const auto size = std::filesystem::file_size(path, ignored); size != static_cast<std::uintmax_t>(-1))
+        bytes.reserve(size);
     char buffer[65536];
     std::size_t count = 0;
     while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)

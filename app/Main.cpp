@@ -94,14 +94,14 @@ void TMainForm::LoadCurrentLottery()
     m_current = readCurrentLottery(*m_settingsFile, m_appFolder);
     setWindowTitle(toQString(lotteryCaption(m_current.lottery)));
 
-    const Lines lines = readDrawingsOrNothing(m_current.drawingsFilePath);
-    m_drawings->setItems(drawingsListItems(lines));
-    if (!lines.empty()) {
-        const QModelIndex last = m_drawings->index(static_cast<int>(lines.size()) - 1);
+    m_drawings->setLines(readDrawingsOrNothing(m_current.drawingsFilePath));
+    const int count = m_drawings->rowCount();
+    if (count > 0) {
+        const QModelIndex last = m_drawings->index(count - 1);
         ui.drawsListBox->setCurrentIndex(last);
         ui.drawsListBox->scrollTo(last);
     }
-    ui.totalLabel->setText(toQString(totalDrawingsText(lines.size())));
+    ui.totalLabel->setText(toQString(totalDrawingsText(static_cast<std::size_t>(count))));
 }
 
 void TMainForm::showEvent(QShowEvent* event)

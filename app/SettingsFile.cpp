@@ -28,8 +28,7 @@ std::vector<RawLine> splitKeepingBreaks(std::string_view content)
     std::size_t start = 0;
     while (start < content.size()) {
         const std::size_t end = std::min(content.find_first_of("\r\n", start), content.size());
-        const std::size_t breakLength =
-            end == content.size() ? 0 : content.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+        const std::size_t breakLength = end == content.size() ? 0 : content.compare(end, 2, "\r\n") == 0 ? 2 : 1;
         lines.push_back({content.substr(start, end - start), content.substr(end, breakLength)});
         start = end + breakLength;
     }
@@ -169,8 +168,7 @@ std::string SettingsFile::ReadString(std::string_view section, std::string_view 
     return value.substr(0, kMaxValueLength);
 }
 
-std::int32_t SettingsFile::ReadInteger(std::string_view section, std::string_view key,
-                                       std::int32_t defaultValue) const
+std::int32_t SettingsFile::ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const
 {
     return parseSettingsInteger(ReadString(section, key, "")).value_or(defaultValue);
 }

@@ -14,15 +14,6 @@ std::string drawingsListItem(std::string_view line)
     return item;
 }
 
-std::vector<std::string> drawingsListItems(const Lines& lines)
-{
-    std::vector<std::string> items;
-    items.reserve(lines.size());
-    for (const auto& line : lines)
-        items.push_back(drawingsListItem(line));
-    return items;
-}
-
 std::string totalDrawingsText(std::size_t count)
 {
     return "Total Drawings: " + std::to_string(count) + ".";

@@ -1,27 +1,26 @@
 #pragma once
 
-#include <QAbstractListModel>
+#include "app/LineList.h"
 
-#include <string>
-#include <vector>
+#include <QAbstractListModel>
 
 namespace stellaform {
 
-// The items of the drawings list, kept as program text and converted only
-// for the rows on screen, so that a long history loads in an instant.
+// The drawings list: one item per line of the drawings file. Item texts are
+// made only for the rows on screen, so a long history loads in an instant.
 class DrawingsListModel final : public QAbstractListModel {
     Q_OBJECT
 
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setItems(std::vector<std::string> items);
+    void setLines(Lines lines);
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::vector<std::string> m_items;
+    Lines m_lines;
 };
 
 } // namespace stellaform

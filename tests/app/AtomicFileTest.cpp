@@ -37,7 +37,8 @@ TEST(AtomicWrite, KeepsTheFormerPermissions)
 {
     TempFolder folder;
     writeBytes(folder / "d.Txt", "old");
-    std::filesystem::permissions(folder / "d.Txt", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::permissions(folder / "d.Txt",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     writeFileAtomically(folder / "d.Txt", "new");
     EXPECT_EQ(std::filesystem::status(folder / "d.Txt").permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);

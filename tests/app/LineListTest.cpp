@@ -1,5 +1,5 @@
-#include "app/Error.h"
 #include "app/LineList.h"
+#include "app/Error.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ struct SplitCase {
     Lines lines;
 };
 
-class SplitLines : public testing::TestWithParam<SplitCase> {};
+class SplitLines : public testing::TestWithParam<SplitCase> { };
 
 TEST_P(SplitLines, EndsLinesAtCrLfLfAndCr)
 {
@@ -24,9 +24,8 @@ TEST_P(SplitLines, EndsLinesAtCrLfLfAndCr)
 INSTANTIATE_TEST_SUITE_P(
     Cases, SplitLines,
     testing::Values(SplitCase{"", {}}, SplitCase{"a", {"a"}}, SplitCase{"a\r\nb\r\n", {"a", "b"}},
-                    SplitCase{"a\nb\n", {"a", "b"}}, SplitCase{"a\rb\r", {"a", "b"}},
-                    SplitCase{"a\r\nb", {"a", "b"}}, SplitCase{"a\r\n\r\n", {"a", ""}},
-                    SplitCase{"\r\n", {""}}, SplitCase{"a\n\rb", {"a", "", "b"}},
+                    SplitCase{"a\nb\n", {"a", "b"}}, SplitCase{"a\rb\r", {"a", "b"}}, SplitCase{"a\r\nb", {"a", "b"}},
+                    SplitCase{"a\r\n\r\n", {"a", ""}}, SplitCase{"\r\n", {""}}, SplitCase{"a\n\rb", {"a", "", "b"}},
                     SplitCase{"a\r\r\nb", {"a", "", "b"}}, SplitCase{std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
                     SplitCase{std::string("\0a", 2), {}}, SplitCase{" 3 4\r\n\r\nabc", {" 3 4", "", "abc"}}));
 

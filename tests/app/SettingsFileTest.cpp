@@ -1,5 +1,5 @@
-#include "app/Error.h"
 #include "app/SettingsFile.h"
+#include "app/Error.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ struct ReadCase {
     std::string expected; // the default is "default"
 };
 
-class SettingsRead : public testing::TestWithParam<ReadCase> {};
+class SettingsRead : public testing::TestWithParam<ReadCase> { };
 
 TEST_P(SettingsRead, FindsTheValueByTheProfileRules)
 {
@@ -48,8 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"keyBeforeAnySection", "Lottery=x\r\n[Option]\r\n", "Lottery", "default"},
         ReadCase{"commentedOut", "[Option]\r\n;Lottery=x\r\n", "Lottery", "default"},
         ReadCase{"firstOfTwo", "[Option]\r\nLottery=first\r\nLottery=second\r\n", "Lottery", "first"},
-        ReadCase{"commentsAndBlankLines", "; settings\r\n\r\n[Option]\r\n; note\r\n\r\nLottery=x\r\n", "Lottery",
-                 "x"},
+        ReadCase{"commentsAndBlankLines", "; settings\r\n\r\n[Option]\r\n; note\r\n\r\nLottery=x\r\n", "Lottery", "x"},
         ReadCase{"longValue", "[Option]\r\nLottery=" + std::string(3000, 'v') + "\r\n", "Lottery",
                  std::string(2047, 'v')}),
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
@@ -68,7 +67,7 @@ struct IntegerCase {
     std::int32_t expected; // the default is 5
 };
 
-class SettingsReadInteger : public testing::TestWithParam<IntegerCase> {};
+class SettingsReadInteger : public testing::TestWithParam<IntegerCase> { };
 
 TEST_P(SettingsReadInteger, ConvertsDecimalAndHexadecimalOrGivesTheDefault)
 {
@@ -135,8 +134,9 @@ TEST(SettingsWrite, CreatesTheFileAndASecondRoundReplacesWithoutAddingLines)
     };
     confirm("DailyPick545", 45, "Westmark - [Daily Pick 5-45]");
     confirm("Lotto649", 49, "Canada - [Lotto 6-49]");
-    EXPECT_EQ(readBytes(folder / "SystemSet.ini"), "[Option]\r\nLotteryName=Lotto649\r\niNumberCount=49\r\n"
-                                                   "iSelectCount=5\r\niBoundCount=0\r\nLottery=Canada - [Lotto 6-49]\r\n");
+    EXPECT_EQ(readBytes(folder / "SystemSet.ini"),
+              "[Option]\r\nLotteryName=Lotto649\r\niNumberCount=49\r\n"
+              "iSelectCount=5\r\niBoundCount=0\r\nLottery=Canada - [Lotto 6-49]\r\n");
 }
 
 TEST(SettingsWrite, ARefusedWriteRaisesUnableToWrite)

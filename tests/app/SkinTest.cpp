@@ -1,5 +1,5 @@
-#include "app/Error.h"
 #include "app/Skin.h"
+#include "app/Error.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,8 @@ using test::writeBytes;
 TEST(Skin, SubstitutesThePaletteIntoTheStyleSheet)
 {
     TempFolder folder;
-    writeBytes(folder / "skin.ini", "[Skin]\r\nStyleSheet=look.qss\r\n[Colors]\r\nAccent=#123456\r\nAccentText=#FFF\r\n");
+    writeBytes(folder / "skin.ini",
+               "[Skin]\r\nStyleSheet=look.qss\r\n[Colors]\r\nAccent=#123456\r\nAccentText=#FFF\r\n");
     writeBytes(folder / "look.qss", "a { color: @Accent; background: @AccentText; border: @Border; } @ @x");
     EXPECT_EQ(loadSkinStyleSheet(folder / "skin.ini"), "a { color: #123456; background: #FFF; border: @Border; } @ @x");
 }

@@ -1,5 +1,5 @@
-#include "app/Error.h"
 #include "app/Text.h"
+#include "app/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -22,25 +22,23 @@ struct DecimalCase {
     std::optional<std::int32_t> value;
 };
 
-class ParseDecimal : public testing::TestWithParam<DecimalCase> {};
+class ParseDecimal : public testing::TestWithParam<DecimalCase> { };
 
 TEST_P(ParseDecimal, AcceptsOnlySignedDecimalWithin32Bits)
 {
     EXPECT_EQ(parseDecimal(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ParseDecimal,
-                         testing::Values(DecimalCase{"0", 0}, DecimalCase{"45", 45}, DecimalCase{"-4", -4},
-                                         DecimalCase{"+7", 7}, DecimalCase{"07", 7},
-                                         DecimalCase{"2147483647", 2147483647},
-                                         DecimalCase{"-2147483648", -2147483647 - 1},
-                                         DecimalCase{"2147483648", std::nullopt},
-                                         DecimalCase{"-2147483649", std::nullopt}, DecimalCase{"", std::nullopt},
-                                         DecimalCase{"+", std::nullopt}, DecimalCase{"-", std::nullopt},
-                                         DecimalCase{"+-1", std::nullopt}, DecimalCase{" 5", std::nullopt},
-                                         DecimalCase{"5 ", std::nullopt}, DecimalCase{"0x10", std::nullopt},
-                                         DecimalCase{"$10", std::nullopt}, DecimalCase{"1e3", std::nullopt},
-                                         DecimalCase{"abc", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseDecimal,
+    testing::Values(DecimalCase{"0", 0}, DecimalCase{"45", 45}, DecimalCase{"-4", -4}, DecimalCase{"+7", 7},
+                    DecimalCase{"07", 7}, DecimalCase{"2147483647", 2147483647},
+                    DecimalCase{"-2147483648", -2147483647 - 1}, DecimalCase{"2147483648", std::nullopt},
+                    DecimalCase{"-2147483649", std::nullopt}, DecimalCase{"", std::nullopt},
+                    DecimalCase{"+", std::nullopt}, DecimalCase{"-", std::nullopt}, DecimalCase{"+-1", std::nullopt},
+                    DecimalCase{" 5", std::nullopt}, DecimalCase{"5 ", std::nullopt}, DecimalCase{"0x10", std::nullopt},
+                    DecimalCase{"$10", std::nullopt}, DecimalCase{"1e3", std::nullopt},
+                    DecimalCase{"abc", std::nullopt}));
 
 TEST(StrToInt, RaisesTheConversionErrorWithTheText)
 {

@@ -1,5 +1,5 @@
-#include "app/AppFolder.h"
 #include "drawings/CurrentLottery.h"
+#include "app/AppFolder.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +29,9 @@ TEST(CurrentLottery, ReadsTheFiveKeysWithTheirDefaultsForBadCounts)
 {
     TempFolder folder;
     const auto appFolder = folder.path() / "";
-    writeBytes(folder / "SystemSet.ini", "[OPTION]\r\nlotteryname=DailyPick545\r\niNumberCount=0x30\r\n"
-                                         "iSelectCount=\r\niBoundCount=abc\r\nLottery=Westmark - [Daily Pick 5-45]\r\n");
+    writeBytes(folder / "SystemSet.ini",
+               "[OPTION]\r\nlotteryname=DailyPick545\r\niNumberCount=0x30\r\n"
+               "iSelectCount=\r\niBoundCount=abc\r\nLottery=Westmark - [Daily Pick 5-45]\r\n");
     const CurrentLottery current = readCurrentLottery(SettingsFile(settingsFilePath(appFolder)), appFolder);
     EXPECT_EQ(current.drawingsFilePath, folder / "drawn" / "DailyPick545.Txt");
     EXPECT_EQ(current.iNumberCount, 48);

@@ -15,12 +15,6 @@ TEST(DrawingsListItem, SplitsTheLineAtItsFirstSpace)
     EXPECT_EQ(drawingsListItem("8/2/2005 3  12\t"), " 8/2/2005 - [3  12\t]");
 }
 
-TEST(DrawingsListItem, OneItemPerLineInFileOrder)
-{
-    EXPECT_EQ(drawingsListItems({"a b", "", "c"}), (std::vector<std::string>{" a - [b]", "  - []", "  - [c]"}));
-    EXPECT_TRUE(drawingsListItems({}).empty());
-}
-
 TEST(TotalDrawings, CountsEveryLine)
 {
     EXPECT_EQ(totalDrawingsText(0), "Total Drawings: 0.");

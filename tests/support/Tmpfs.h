@@ -13,8 +13,7 @@ namespace stellaform::test {
 // the right to mount; where it is refused, tryMount says why.
 class Tmpfs {
 public:
-    static std::unique_ptr<Tmpfs> tryMount(const std::filesystem::path& folder, std::size_t bytes,
-                                           std::string& whyNot);
+    static std::unique_ptr<Tmpfs> tryMount(const std::filesystem::path& folder, std::size_t bytes, std::string& whyNot);
     ~Tmpfs();
     Tmpfs(const Tmpfs&) = delete;
     Tmpfs& operator=(const Tmpfs&) = delete;
