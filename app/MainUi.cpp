@@ -65,8 +65,8 @@ QFileDialog* fileDialog(QWidget* parent, const char* name, QFileDialog::AcceptMo
     // One filter showing "Text file(*.Txt)" and matching *.Txt; Export asks
     // its own question before it replaces a file.
     dialog->setNameFilter(QStringLiteral("Text file(*.Txt) (*.Txt)"));
-    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails
-                       | QFileDialog::DontConfirmOverwrite);
+    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails |
+                       QFileDialog::DontConfirmOverwrite);
     return dialog;
 }
 
@@ -132,8 +132,8 @@ void MainUi::setupUi(QMainWindow* window)
     Help1 = addAction(helpMenu, "Help1", "Help", QKeySequence(Qt::Key_F1), Glyph::Help);
     named(helpMenu->addSeparator(), "N4");
     Softwareonlineupdate1 = addAction(helpMenu, "Softwareonlineupdate1", "Software Update");
-    Letterydrawingsonlineupdate1
-        = addAction(helpMenu, "Letterydrawingsonlineupdate1", "Lettery drawings online update");
+    Letterydrawingsonlineupdate1 =
+        addAction(helpMenu, "Letterydrawingsonlineupdate1", "Lettery drawings online update");
     named(helpMenu->addSeparator(), "N5");
     WebSite1 = addAction(helpMenu, "WebSite1", "Quorvane Web Site", {}, Glyph::Web);
 

@@ -155,8 +155,8 @@ private Q_SLOTS:
         QCOMPARE(box.title, QStringLiteral("Stellaform 2009"));
         QCOMPARE(box.icon, QMessageBox::Critical);
         QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(box.text, QStringLiteral("Cannot open file ") + fromPath(folder / "skins" / "XFactor" / "skin.ini")
-                               + QStringLiteral("."));
+        QCOMPARE(box.text, QStringLiteral("Cannot open file ") + fromPath(folder / "skins" / "XFactor" / "skin.ini") +
+                               QStringLiteral("."));
         QCOMPARE(window.windowTitle(), QStringLiteral("Quorvane Stellaform 2008 6  - Powerball"));
         QCOMPARE(text(window, "spSkinLabel1"), QStringLiteral("Quorvane Stellaform 6"));
         QCOMPARE(text(window, "Memo"), QStringLiteral("kept"));

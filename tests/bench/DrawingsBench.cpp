@@ -29,8 +29,8 @@ std::string longHistory()
     Lines lines;
     lines.reserve(kLines);
     for (int i = 0; i < kLines; ++i) {
-        std::string line = std::to_string(1 + i % 12) + "/" + std::to_string(1 + i % 28) + "/" +
-                           std::to_string(1900 + i / 100);
+        std::string line =
+            std::to_string(1 + i % 12) + "/" + std::to_string(1 + i % 28) + "/" + std::to_string(1900 + i / 100);
         for (int k = 0; k < 6; ++k)
             line += " " + std::to_string(number(random));
         lines.push_back(std::move(line));
