@@ -5,6 +5,7 @@
 #include "app/StellaformApplication.h"
 #include "app/U_flash.h"
 
+#include <QSettings>
 #include <QThread>
 
 #include <exception>
@@ -18,7 +19,13 @@ int main(int argc, char** argv)
         frmflash.showAndPaint();
         QThread::msleep(1000);
 
-        TMainForm MainForm(appFolderOf(toPath(QCoreApplication::applicationFilePath())));
+        const std::filesystem::path appFolder = appFolderOf(toPath(QCoreApplication::applicationFilePath()));
+        // Qt's file dialogs remember their last folder in a settings file of
+        // their own; it belongs beside the program like every other file.
+        for (const auto scope : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(QSettings::NativeFormat, scope, fromPath(appFolder));
+
+        TMainForm MainForm(appFolder);
         frmflash.hide();
         MainForm.show();
         return application.exec();
