@@ -94,7 +94,7 @@ void TMainForm::LoadCurrentLottery()
     m_current = readCurrentLottery(*m_settingsFile, m_appFolder);
     setWindowTitle(toQString(lotteryCaption(m_current.lottery)));
 
-    m_drawings->setLines(readDrawingsOrNothing(m_current.drawingsFilePath));
+    m_drawings->setLines(m_current.drawingsFile.readOrNothing());
     const int count = m_drawings->rowCount();
     if (count > 0) {
         const QModelIndex last = m_drawings->index(count - 1);

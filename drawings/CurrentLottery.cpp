@@ -1,8 +1,5 @@
 #include "drawings/CurrentLottery.h"
 
-#include "app/Ansi.h"
-#include "app/AppFolder.h"
-#include "app/Error.h"
 #include "app/SettingsKeys.h"
 
 namespace stellaform {
@@ -12,7 +9,7 @@ CurrentLottery readCurrentLottery(const SettingsFile& settings, const std::files
     using namespace settingskeys;
     CurrentLottery current;
     current.lotteryName = settings.ReadString(kSection, kLotteryName, kDefaultLotteryName);
-    current.drawingsFilePath = drawingsFolder(appFolder) / pathFromAnsi(current.lotteryName + ".Txt");
+    current.drawingsFile = DrawingsFile(appFolder, current.lotteryName);
     current.iNumberCount = settings.ReadInteger(kSection, kNumberCount, kDefaultNumberCount);
     current.iSelectCount = settings.ReadInteger(kSection, kSelectCount, kDefaultSelectCount);
     current.iBoundCount = settings.ReadInteger(kSection, kBoundCount, kDefaultBoundCount);
@@ -23,15 +20,6 @@ CurrentLottery readCurrentLottery(const SettingsFile& settings, const std::files
 std::string lotteryCaption(const std::string& lottery)
 {
     return "Quorvane Stellaform 2008 6  - " + lottery;
-}
-
-Lines readDrawingsOrNothing(const std::filesystem::path& drawingsFilePath)
-{
-    try {
-        return readLines(drawingsFilePath);
-    } catch (const Error&) {
-        return {};
-    }
 }
 
 } // namespace stellaform

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LineList.h"
 #include "app/SettingsFile.h"
+#include "drawings/DrawingsFile.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -12,7 +12,7 @@ namespace stellaform {
 // The current lottery as the settings describe it at the moment of reading.
 struct CurrentLottery {
     std::string lotteryName;
-    std::filesystem::path drawingsFilePath;
+    DrawingsFile drawingsFile;
     std::int32_t iNumberCount = 0;
     std::int32_t iSelectCount = 0;
     std::int32_t iBoundCount = 0;
@@ -24,8 +24,5 @@ struct CurrentLottery {
 
 // The main window's caption for a lottery display name.
 [[nodiscard]] std::string lotteryCaption(const std::string& lottery);
-
-// A drawings file that cannot be read is an empty history.
-[[nodiscard]] Lines readDrawingsOrNothing(const std::filesystem::path& drawingsFilePath);
 
 } // namespace stellaform

@@ -99,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(list->selectionModel()->isSelected(list->currentIndex()));
         QCOMPARE(list->currentIndex().data().toString(), QStringLiteral(" 8/27/2005 - [8 22 31 39 44 11]"));
         QCOMPARE(text(window, "totalLabel"), QStringLiteral("Total Drawings: 302."));
-        QCOMPARE(window.currentLottery().drawingsFilePath, folder / "drawn" / "PowerballPB553.Txt");
+        QCOMPARE(window.currentLottery().drawingsFile.path(), folder / "drawn" / "PowerballPB553.Txt");
         window.close();
     }
 

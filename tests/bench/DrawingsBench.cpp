@@ -4,7 +4,7 @@
 #include "app/LineList.h"
 #include "app/Main.h"
 #include "app/StellaformApplication.h"
-#include "drawings/CurrentLottery.h"
+#include "drawings/DrawingsFile.h"
 #include "tests/support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -66,9 +66,9 @@ Installation& installation()
 
 void ReadDrawings(benchmark::State& state)
 {
-    const auto path = drawingsFolder(installation().appFolder) / "PowerballPB553.Txt";
+    const DrawingsFile file(installation().appFolder, "PowerballPB553");
     for (auto _ : state) {
-        auto lines = readDrawingsOrNothing(path);
+        auto lines = file.readOrNothing();
         benchmark::DoNotOptimize(lines);
     }
 }

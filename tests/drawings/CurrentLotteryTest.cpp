@@ -16,7 +16,7 @@ TEST(CurrentLottery, WithoutSettingsIsTheDefaultPowerball)
     const auto appFolder = folder.path() / "";
     const CurrentLottery current = readCurrentLottery(SettingsFile(settingsFilePath(appFolder)), appFolder);
     EXPECT_EQ(current.lotteryName, "PowerballPB553");
-    EXPECT_EQ(current.drawingsFilePath, folder / "drawn" / "PowerballPB553.Txt");
+    EXPECT_EQ(current.drawingsFile.path(), folder / "drawn" / "PowerballPB553.Txt");
     EXPECT_EQ(current.iNumberCount, 53);
     EXPECT_EQ(current.iSelectCount, 5);
     EXPECT_EQ(current.iBoundCount, 1);
@@ -33,21 +33,11 @@ TEST(CurrentLottery, ReadsTheFiveKeysWithTheirDefaultsForBadCounts)
                "[OPTION]\r\nlotteryname=DailyPick545\r\niNumberCount=0x30\r\n"
                "iSelectCount=\r\niBoundCount=abc\r\nLottery=Westmark - [Daily Pick 5-45]\r\n");
     const CurrentLottery current = readCurrentLottery(SettingsFile(settingsFilePath(appFolder)), appFolder);
-    EXPECT_EQ(current.drawingsFilePath, folder / "drawn" / "DailyPick545.Txt");
+    EXPECT_EQ(current.drawingsFile.path(), folder / "drawn" / "DailyPick545.Txt");
     EXPECT_EQ(current.iNumberCount, 48);
     EXPECT_EQ(current.iSelectCount, 5);
     EXPECT_EQ(current.iBoundCount, 1);
     EXPECT_EQ(current.lottery, "Westmark - [Daily Pick 5-45]");
-}
-
-TEST(CurrentLottery, AnUnreadableDrawingsFileIsAnEmptyHistory)
-{
-    TempFolder folder;
-    EXPECT_TRUE(readDrawingsOrNothing(folder / "drawn" / "none.Txt").empty());
-    std::filesystem::create_directories(folder / "drawn" / "folder.Txt");
-    EXPECT_TRUE(readDrawingsOrNothing(folder / "drawn" / "folder.Txt").empty());
-    writeBytes(folder / "drawn" / "a.Txt", "1/5/2009 3\r\n\r\n");
-    EXPECT_EQ(readDrawingsOrNothing(folder / "drawn" / "a.Txt"), (Lines{"1/5/2009 3", ""}));
 }
 
 } // namespace
