@@ -10,17 +10,24 @@
 #include "app/Skin.h"
 #include "drawings/DrawingsList.h"
 #include "drawings/DrawingsListModel.h"
+#include "prediction/Prediction.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
 #include <QListView>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QTabWidget>
+#include <QThread>
 #include <QToolButton>
 #include <QUrl>
 
@@ -200,6 +207,41 @@ void TMainForm::drupBitBtnClick()
 
 void TMainForm::annoBitBtnClick()
 {
+    // A run that cannot be made simply leaves everything as it was.
+    try {
+        RunPrediction();
+    } catch (const std::exception&) {
+    }
+}
+
+void TMainForm::RunPrediction()
+{
+    ui.ProgressBar->setMaximum(kPredictionTrials);
+    ui.ProgressBar->setValue(0);
+    placeProgressPanel();
+    ui.Panel->show();
+    ui.Panel->repaint();
+    const auto hidePanel = qScopeGuard([this] { ui.Panel->hide(); });
+
+    const PredictionReport report = makePrediction(m_current.drawingsFile.read(), m_current.iNumberCount,
+                                                   m_current.iSelectCount, [this](int) { stepPredictionGauge(); });
+
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    ui.Memo->setPlainText(toQString(joinBoxText(report.lines)) + QLatin1Char('\n') +
+                          locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                          locale.toString(now.time(), QLocale::LongFormat));
+    ui.PageControl->setCurrentIndex(1);
+}
+
+// The run holds the user-interface thread, so each step is painted at once
+// rather than when the event loop would get to it.
+void TMainForm::stepPredictionGauge()
+{
+    ui.proLabel->repaint();
+    ui.ProgressBar->setValue(ui.ProgressBar->value() + 1);
+    ui.ProgressBar->repaint();
+    QThread::msleep(static_cast<unsigned long>(m_predictionPause.count()));
 }
 
 void TMainForm::Help1Click()

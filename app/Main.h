@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 
@@ -31,6 +32,12 @@ public:
     [[nodiscard]] SettingsFile& settingsFile() { return *m_settingsFile; }
     // The current lottery as the last LoadCurrentLottery found it.
     [[nodiscard]] const CurrentLottery& currentLottery() const { return m_current; }
+
+    // Runs the prediction on the current drawings file and shows the report
+    // on the Prediction page. On any error only the progress panel changed.
+    void RunPrediction();
+    // The pause after each of the prediction's 18 steps; tests shorten it.
+    void setPredictionPause(std::chrono::milliseconds pause) { m_predictionPause = pause; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -59,12 +66,14 @@ private Q_SLOTS:
 private:
     void connectCommands();
     void placeProgressPanel();
+    void stepPredictionGauge();
 
     MainUi ui;
     DrawingsListModel* m_drawings = nullptr;
     std::filesystem::path m_appFolder;
     std::unique_ptr<SettingsFile> m_settingsFile;
     CurrentLottery m_current;
+    std::chrono::milliseconds m_predictionPause{600};
     bool m_shown = false;
 };
 

@@ -3,7 +3,6 @@
 #include "app/AppFolder.h"
 #include "app/LineList.h"
 #include "app/Main.h"
-#include "app/StellaformApplication.h"
 #include "drawings/DrawingsFile.h"
 #include "tests/support/TempFolder.h"
 
@@ -89,13 +88,3 @@ void LoadCurrentLottery(benchmark::State& state)
 BENCHMARK(LoadCurrentLottery)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    StellaformApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
