@@ -8,6 +8,7 @@
 #include "app/LinkLabel.h"
 #include "app/Maker.h"
 #include "app/Skin.h"
+#include "catalog/Lottery.h"
 #include "drawings/DrawingsList.h"
 #include "drawings/DrawingsListModel.h"
 #include "prediction/Prediction.h"
@@ -173,6 +174,8 @@ void TMainForm::placeProgressPanel()
 
 void TMainForm::LotteryNClick()
 {
+    TLotteryForm lotteryForm(*this);
+    lotteryForm.exec();
 }
 
 void TMainForm::selToolButtonClick()
