@@ -9,19 +9,23 @@
 #include "app/Maker.h"
 #include "app/Skin.h"
 #include "catalog/Lottery.h"
+#include "drawings/DrawingsCommands.h"
 #include "drawings/DrawingsList.h"
 #include "drawings/DrawingsListModel.h"
+#include "drawings/U_adddraw.h"
 #include "prediction/Prediction.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -31,6 +35,8 @@
 #include <QThread>
 #include <QToolButton>
 #include <QUrl>
+
+#include <exception>
 
 namespace stellaform {
 namespace {
@@ -47,6 +53,18 @@ QUrl webAddress(const char* address)
     return QUrl::fromUserInput(toQString(address));
 }
 
+// The program's own questions: only Yes goes on.
+bool askYesNo(QWidget* parent, QMessageBox::Icon icon, const char* title, const char* question)
+{
+    QMessageBox box(icon, toQString(title), toQString(question), QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::filesystem::path chosenFile(const QFileDialog& dialog)
+{
+    return toPath(dialog.selectedFiles().value(0));
+}
+
 } // namespace
 
 TMainForm::TMainForm(std::filesystem::path appFolder, QWidget* parent)
@@ -59,6 +77,7 @@ TMainForm::TMainForm(std::filesystem::path appFolder, QWidget* parent)
     ui.drawsListBox->setModel(m_drawings);
     ui.drawsListBox->installEventFilter(this);
     connectCommands();
+    m_adddrawnForm = new TadddrawnForm(*this);
 
     resize(569, 364 + menuBar()->sizeHint().height());
     if (const QScreen* screen = this->screen())
@@ -190,18 +209,46 @@ void TMainForm::N2Click()
 
 void TMainForm::addBitBtnClick()
 {
+    m_adddrawnForm->exec();
 }
 
 void TMainForm::delBitBtnClick()
 {
+    const QModelIndex selected = ui.drawsListBox->currentIndex();
+    if (!selected.isValid() || !askYesNo(this, QMessageBox::Information, "Tip", "Delete this line?"))
+        return;
+    deleteDrawing(m_current.drawingsFile, selected.row());
+    LoadCurrentLottery();
 }
 
 void TMainForm::expBitBtnClick()
 {
+    if (ui.expSaveDialog->exec() != QDialog::Accepted)
+        return;
+    const std::string drawings = rewriteDrawings(m_current.drawingsFile);
+    const std::filesystem::path target = exportTarget(chosenFile(*ui.expSaveDialog));
+    std::error_code ignored;
+    if (std::filesystem::exists(target, ignored) &&
+        !askYesNo(this, QMessageBox::Warning, "Replace?", "The file already exist, replace? "))
+        return;
+    writeFileAtomically(target, drawings);
 }
 
 void TMainForm::impBitBtnClick()
 {
+    if (ui.impOpenDialog->exec() != QDialog::Accepted)
+        return;
+    std::exception_ptr failure;
+    try {
+        importDrawings(m_current.drawingsFile, chosenFile(*ui.impOpenDialog));
+    } catch (const Error&) {
+        failure = std::current_exception();
+    }
+    // The list shows the drawings file as it now is, copied or not; a failed
+    // copy is reported after that.
+    LoadCurrentLottery();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TMainForm::drupBitBtnClick()

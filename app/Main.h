@@ -13,6 +13,7 @@
 namespace stellaform {
 
 class DrawingsListModel;
+class TadddrawnForm;
 
 // The main window: the drawings list, the prediction report and the About
 // page, the menu and the buttons that start every command.
@@ -70,6 +71,7 @@ private:
 
     MainUi ui;
     DrawingsListModel* m_drawings = nullptr;
+    TadddrawnForm* m_adddrawnForm = nullptr;
     std::filesystem::path m_appFolder;
     std::unique_ptr<SettingsFile> m_settingsFile;
     CurrentLottery m_current;

@@ -1,8 +1,10 @@
-// How long the drawings list takes to load a long history, and how much
-// memory the program holds with it on screen.
+// How long the drawings list takes to load a long history, how much memory
+// the program holds with it on screen, and how long adding or deleting one
+// drawing takes, each of which reads and writes the whole file.
 #include "app/AppFolder.h"
 #include "app/LineList.h"
 #include "app/Main.h"
+#include "drawings/DrawingsCommands.h"
 #include "drawings/DrawingsFile.h"
 #include "tests/support/TempFolder.h"
 
@@ -86,5 +88,31 @@ void LoadCurrentLottery(benchmark::State& state)
     window.close();
 }
 BENCHMARK(LoadCurrentLottery)->Unit(benchmark::kMillisecond);
+
+// A lottery of its own holding the long history, so that the benchmarks that
+// change a file leave the others' alone.
+DrawingsFile copyOfHistory(const std::string& lotteryName)
+{
+    const std::filesystem::path folder = drawingsFolder(installation().appFolder);
+    std::filesystem::copy_file(folder / "PowerballPB553.Txt", folder / (lotteryName + ".Txt"),
+                               std::filesystem::copy_options::overwrite_existing);
+    return DrawingsFile(installation().appFolder, lotteryName);
+}
+
+void AppendDrawing(benchmark::State& state)
+{
+    const DrawingsFile file = copyOfHistory("Append");
+    for (auto _ : state)
+        appendDrawing(file, "8/2/2005 03 12 25 33 41 07");
+}
+BENCHMARK(AppendDrawing)->Unit(benchmark::kMillisecond);
+
+void DeleteDrawing(benchmark::State& state)
+{
+    const DrawingsFile file = copyOfHistory("Delete");
+    for (auto _ : state)
+        deleteDrawing(file, 0);
+}
+BENCHMARK(DeleteDrawing)->Unit(benchmark::kMillisecond);
 
 } // namespace
