@@ -10,6 +10,7 @@
 #include "app/Skin.h"
 #include "drawings/DrawingsList.h"
 #include "drawings/DrawingsListModel.h"
+#include "update/U_updatedrawings.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -196,6 +197,8 @@ void TMainForm::impBitBtnClick()
 
 void TMainForm::drupBitBtnClick()
 {
+    const auto updateForm = std::make_unique<TupdateForm>(*this);
+    updateForm->exec();
 }
 
 void TMainForm::annoBitBtnClick()
