@@ -50,8 +50,8 @@ DownloadOutcome DrawingsDownload::get(const QUrl& url, AtomicFile& body)
         reading = why;
         QMetaObject::invokeMethod(reply.get(), &QNetworkReply::abort, Qt::QueuedConnection);
     };
-    // An answer that cannot succeed is dropped as soon as its headers show it,
-    // except an HTTP error, which the reply itself ends as one.
+    // An answer that cannot succeed is dropped as soon as its headers show it;
+    // only an HTTP error status is left alone, as the reply ends it by itself.
     bool accepted = false;
     connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(), [&] {
         accepted = isSuccessful(*reply);
