@@ -1,9 +1,9 @@
 #include "app/AnsiText.h"
 #include "app/Main.h"
 #include "app/StellaformApplication.h"
+#include "tests/support/TestHttpServer.h"
 #include "tests/support/Tmpfs.h"
 #include "tests/support/WindowTest.h"
-#include "tests/update/TestHttpServer.h"
 #include "update/DrawingsDownload.h"
 #include "update/U_updatedrawings.h"
 

@@ -1,4 +1,4 @@
-#include "tests/update/TestHttpServer.h"
+#include "tests/support/TestHttpServer.h"
 
 #include <QHostAddress>
 #include <QTcpSocket>
