@@ -78,6 +78,15 @@ bool sawOnly(const MessageBoxAnswerer& boxes, QMessageBox::Icon icon, const QStr
            boxes.seen().front().text == text && boxes.seen().front().buttons == QMessageBox::Ok;
 }
 
+// What the boxes showed, for a failure message.
+QString seenBoxes(const MessageBoxAnswerer& boxes)
+{
+    QStringList seen;
+    for (const SeenMessageBox& box : boxes.seen())
+        seen.append(box.title + QStringLiteral(": ") + box.text);
+    return QStringLiteral("boxes seen: ") + seen.join(QStringLiteral(" | "));
+}
+
 // The answer or file as the bytes the program keeps.
 std::string bytes(const QByteArray& array)
 {
@@ -133,7 +142,8 @@ private Q_SLOTS:
         QCOMPARE(seen.connections, 0);
 
         QCOMPARE(server.requests().size(), 1);
-        QVERIFY(sawOnly(boxes, QMessageBox::Information, QStringLiteral("Information!"), QStringLiteral("Complete.")));
+        QVERIFY2(sawOnly(boxes, QMessageBox::Information, QStringLiteral("Information!"), QStringLiteral("Complete.")),
+                 qPrintable(seenBoxes(boxes)));
         QCOMPARE(readBytes(folder / "drawn" / "PowerballPB553.Txt"),
                  "8/31/2005 1 2 3 4 5 6\r\n9/3/2005 7 8 9 10 11 12\r\n");
         QCOMPARE(label(*window, "totalLabel"), totalText(2));
@@ -207,7 +217,8 @@ private Q_SLOTS:
         const auto dialog = openDialog(*window);
         QTRY_VERIFY(!dialog->isVisible());
 
-        QVERIFY(sawOnly(boxes, QMessageBox::Information, QStringLiteral("Information!"), QStringLiteral("Complete.")));
+        QVERIFY2(sawOnly(boxes, QMessageBox::Information, QStringLiteral("Information!"), QStringLiteral("Complete.")),
+                 qPrintable(seenBoxes(boxes)));
         QCOMPARE(readBytes(folder / "drawn" / "PowerballPB553.Txt"), bytes(file));
         QCOMPARE(listedDrawings(*window), drawings);
         QCOMPARE(selectedDrawing(*window), drawings - 1);
@@ -261,8 +272,9 @@ private Q_SLOTS:
         dialog->open();
         QTRY_VERIFY(!dialog->isVisible());
 
-        QVERIFY(sawOnly(boxes, QMessageBox::Critical, QStringLiteral("Error"),
-                        QStringLiteral("Can't get download files!")));
+        QVERIFY2(
+            sawOnly(boxes, QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Can't get download files!")),
+            qPrintable(seenBoxes(boxes)));
         if (server == Refuses)
             QCOMPARE(httpServer->connections(), 0);
         else if (server == Silent || answer.startsWith("HTTP/"))
@@ -315,8 +327,9 @@ private Q_SLOTS:
         QTRY_VERIFY(!dialog->isVisible());
 
         QCOMPARE(asked, QStringList{QStringLiteral("127.0.0.1")});
-        QVERIFY(
-            sawOnly(boxes, QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Please connect internet!")));
+        QVERIFY2(
+            sawOnly(boxes, QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Please connect internet!")),
+            qPrintable(seenBoxes(boxes)));
         QCOMPARE(server.connections(), 0);
         QCOMPARE(readBytes(folder / "drawn" / "PowerballPB553.Txt"), sampleDrawings());
     }
