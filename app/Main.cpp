@@ -14,6 +14,7 @@
 #include "drawings/DrawingsListModel.h"
 #include "drawings/U_adddraw.h"
 #include "prediction/Prediction.h"
+#include "update/U_updatedrawings.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -253,6 +254,8 @@ void TMainForm::impBitBtnClick()
 
 void TMainForm::drupBitBtnClick()
 {
+    const auto updateForm = std::make_unique<TupdateForm>(*this);
+    updateForm->exec();
 }
 
 void TMainForm::annoBitBtnClick()
