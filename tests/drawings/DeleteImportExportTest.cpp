@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 
 #include <memory>
@@ -74,16 +73,7 @@ public:
 class DeleteImportExportTest final : public QObject {
     Q_OBJECT
 
-    // The file dialogs keep their state in a settings file of Qt's own,
-    // kept here rather than in the home folder.
-    TempFolder m_qtSettings;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, fromPath(m_qtSettings.path()));
-    }
-
     void deleteAsksAndRemovesTheSelectedLine()
     {
         Installation installation;
