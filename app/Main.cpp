@@ -22,9 +22,11 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -66,6 +68,20 @@ std::filesystem::path chosenFile(const QFileDialog& dialog)
     return toPath(dialog.selectedFiles().value(0));
 }
 
+bool isMenuShortcut(const QMenuBar& menuBar, const QKeyEvent& key)
+{
+    const QKeySequence pressed(key.keyCombination());
+    for (const QAction* item : menuBar.actions()) {
+        if (const QMenu* menu = item->menu()) {
+            for (const QAction* action : menu->actions()) {
+                if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 TMainForm::TMainForm(std::filesystem::path appFolder, QWidget* parent)
@@ -77,6 +93,8 @@ TMainForm::TMainForm(std::filesystem::path appFolder, QWidget* parent)
     m_drawings = new DrawingsListModel(this);
     ui.drawsListBox->setModel(m_drawings);
     ui.drawsListBox->installEventFilter(this);
+    ui.Memo->installEventFilter(this);
+    ui.Memo1->installEventFilter(this);
     connectCommands();
     m_adddrawnForm = new TadddrawnForm(*this);
 
@@ -181,6 +199,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui.drawsListBox && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         placeProgressPanel();
+    // A text box claims keys such as Ctrl+A for its own editing; in this
+    // window the menu's shortcuts come first, wherever the focus is.
+    if ((watched == ui.Memo || watched == ui.Memo1) && event->type() == QEvent::ShortcutOverride &&
+        isMenuShortcut(*menuBar(), *static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
