@@ -240,10 +240,11 @@ void TMainForm::addBitBtnClick()
 
 void TMainForm::delBitBtnClick()
 {
-    const QModelIndex selected = ui.drawsListBox->currentIndex();
-    if (!selected.isValid() || !askYesNo(this, QMessageBox::Information, "Tip", "Delete this line?"))
+    // The current item is not always selected: Ctrl+click clears the selection.
+    const QModelIndexList selected = ui.drawsListBox->selectionModel()->selectedIndexes();
+    if (selected.isEmpty() || !askYesNo(this, QMessageBox::Information, "Tip", "Delete this line?"))
         return;
-    deleteDrawing(m_current.drawingsFile, selected.row());
+    deleteDrawing(m_current.drawingsFile, selected.front().row());
     LoadCurrentLottery();
 }
 

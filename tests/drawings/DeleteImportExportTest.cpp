@@ -115,6 +115,20 @@ private Q_SLOTS:
         QVERIFY(!std::filesystem::exists(installation.folder / "drawn" / "None.Txt"));
     }
 
+    void deleteWithTheSelectionClearedAsksNothing()
+    {
+        Installation installation;
+        MessageBoxAnswerer boxes(QMessageBox::Yes);
+        // Ctrl+click on the selected item clears the selection; the item stays current.
+        QListView* list = installation.list();
+        const QModelIndex last = list->currentIndex();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualRect(last).center());
+        QVERIFY(list->selectionModel()->selectedIndexes().isEmpty());
+        installation.click("delBitBtn");
+        QVERIFY(boxes.seen().empty());
+        QCOMPARE(readBytes(installation.drawings), std::string(kThreeDrawings));
+    }
+
     void deleteOfALineTheFileNoLongerHasIsReported()
     {
         Installation installation;
