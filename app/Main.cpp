@@ -7,6 +7,7 @@
 #include "app/LineList.h"
 #include "app/LinkLabel.h"
 #include "app/Maker.h"
+#include "app/Messages.h"
 #include "app/Skin.h"
 #include "catalog/Lottery.h"
 #include "drawings/DrawingsCommands.h"
@@ -28,7 +29,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -54,13 +54,6 @@ void openWithDesktop(const QUrl& url)
 QUrl webAddress(const char* address)
 {
     return QUrl::fromUserInput(toQString(address));
-}
-
-// The program's own questions: only Yes goes on.
-bool askYesNo(QWidget* parent, QMessageBox::Icon icon, const char* title, const char* question)
-{
-    QMessageBox box(icon, toQString(title), toQString(question), QMessageBox::Yes | QMessageBox::No, parent);
-    return box.exec() == QMessageBox::Yes;
 }
 
 std::filesystem::path chosenFile(const QFileDialog& dialog)

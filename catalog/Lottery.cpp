@@ -4,9 +4,9 @@
 #include "app/AppFolder.h"
 #include "app/Icons.h"
 #include "app/Main.h"
+#include "app/Messages.h"
 #include "app/SettingsKeys.h"
 #include "catalog/Catalog.h"
-#include "catalog/PlainMessage.h"
 #include "catalog/U_new.h"
 
 #include <QBoxLayout>

@@ -2,10 +2,10 @@
 
 #include "app/AnsiText.h"
 #include "app/Icons.h"
+#include "app/Messages.h"
 #include "catalog/Catalog.h"
 #include "catalog/Lottery.h"
 #include "catalog/NewLotteryCheck.h"
-#include "catalog/PlainMessage.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

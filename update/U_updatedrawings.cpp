@@ -4,6 +4,7 @@
 #include "app/AtomicFile.h"
 #include "app/Icons.h"
 #include "app/Main.h"
+#include "app/Messages.h"
 #include "app/SettingsKeys.h"
 #include "update/DownloadRequest.h"
 #include "update/DrawingsDownload.h"
@@ -90,7 +91,7 @@ void TupdateForm::Timer1Timer()
     Timer1->stop();
     const DownloadHost host = downloadHost(m_mainForm.settingsFile());
     if (!m_hasConnection(toQString(host.name))) {
-        showOutcome(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Please connect internet!"));
+        showMessage(this, QMessageBox::Critical, "Error", "Please connect internet!");
         close();
         return;
     }
@@ -101,7 +102,7 @@ void TupdateForm::Timer1Timer()
     const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(drawingsDownloadUrl(host, lotteryName)));
     if (IdHTTP3->get(url, *replacement) == DownloadOutcome::RequestFailed) {
         replacement.reset();
-        showOutcome(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Can't get download files!"));
+        showMessage(this, QMessageBox::Critical, "Error", "Can't get download files!");
         close();
         return;
     }
@@ -109,19 +110,13 @@ void TupdateForm::Timer1Timer()
     replacement->commit();
 
     m_mainForm.LoadCurrentLottery();
-    showOutcome(QMessageBox::Information, QStringLiteral("Information!"), QStringLiteral("Complete."));
+    showMessage(this, QMessageBox::Information, "Information!", "Complete.");
     close();
 }
 
 void TupdateForm::BitBtn1Click()
 {
     close();
-}
-
-void TupdateForm::showOutcome(QMessageBox::Icon icon, const QString& title, const QString& text)
-{
-    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
-    box.exec();
 }
 
 } // namespace stellaform
