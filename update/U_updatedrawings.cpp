@@ -2,7 +2,7 @@
 
 #include "app/AnsiText.h"
 #include "app/AtomicFile.h"
-#include "app/Icons.h"
+#include "app/CommandButton.h"
 #include "app/Main.h"
 #include "app/Messages.h"
 #include "app/SettingsKeys.h"
@@ -40,9 +40,7 @@ TupdateForm::TupdateForm(TMainForm& mainForm, ConnectionQuery hasConnection)
     groupLayout->setContentsMargins(24, 18, 24, 18);
     groupLayout->addWidget(Label1);
 
-    BitBtn1 = new QPushButton(glyphIcon(Glyph::Close), QStringLiteral("Close"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setMinimumWidth(88);
+    BitBtn1 = new CommandButton(this, "BitBtn1", "Close", Glyph::Close, QSize(88, 25));
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
     buttonRow->addWidget(BitBtn1);
