@@ -8,6 +8,7 @@
 #include "app/LinkLabel.h"
 #include "app/Maker.h"
 #include "app/Messages.h"
+#include "app/Shell.h"
 #include "app/Skin.h"
 #include "catalog/Lottery.h"
 #include "drawings/DrawingsCommands.h"
@@ -20,7 +21,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFrame>
 #include <QKeyEvent>
@@ -37,24 +37,11 @@
 #include <QTabWidget>
 #include <QThread>
 #include <QToolButton>
-#include <QUrl>
 
 #include <exception>
 
 namespace stellaform {
 namespace {
-
-// The shell's answer is not examined: a missing help file or browser simply
-// shows nothing.
-void openWithDesktop(const QUrl& url)
-{
-    QDesktopServices::openUrl(url);
-}
-
-QUrl webAddress(const char* address)
-{
-    return QUrl::fromUserInput(toQString(address));
-}
 
 std::filesystem::path chosenFile(const QFileDialog& dialog)
 {
@@ -318,7 +305,7 @@ void TMainForm::stepPredictionGauge()
 
 void TMainForm::Help1Click()
 {
-    openWithDesktop(QUrl::fromLocalFile(fromPath(helpFilePath(m_appFolder))));
+    openFile(helpFilePath(m_appFolder));
 }
 
 void TMainForm::helpToolButtonClick()
@@ -328,17 +315,17 @@ void TMainForm::helpToolButtonClick()
 
 void TMainForm::Softwareonlineupdate1Click()
 {
-    openWithDesktop(webAddress(maker::kDownloadPage));
+    openWebPage(maker::kDownloadPage);
 }
 
 void TMainForm::WebSite1Click()
 {
-    openWithDesktop(webAddress(maker::kWebSite));
+    openWebPage(maker::kWebSite);
 }
 
 void TMainForm::urlLabelClick()
 {
-    openWithDesktop(webAddress(maker::kWebSite));
+    openWebPage(maker::kWebSite);
 }
 
 void TMainForm::exitToolButtonClick()
