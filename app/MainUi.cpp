@@ -125,9 +125,9 @@ void MainUi::setupUi(QMainWindow* window)
     helpMenu = named(menuBar->addMenu(QStringLiteral("Help")), "Help2");
     Help1 = addAction(helpMenu, "Help1", "Help", QKeySequence(Qt::Key_F1), Glyph::Help);
     named(helpMenu->addSeparator(), "N4");
-    Softwareonlineupdate1 = addAction(helpMenu, "Softwareonlineupdate1", "Software Update");
+    Softwareonlineupdate1 = addAction(helpMenu, "Softwareonlineupdate1", "Software Update", {}, Glyph::Web);
     Letterydrawingsonlineupdate1 =
-        addAction(helpMenu, "Letterydrawingsonlineupdate1", "Lettery drawings online update");
+        addAction(helpMenu, "Letterydrawingsonlineupdate1", "Lettery drawings online update", {}, Glyph::Update);
     named(helpMenu->addSeparator(), "N5");
     WebSite1 = addAction(helpMenu, "WebSite1", "Quorvane Web Site", {}, Glyph::Web);
 
