@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include <algorithm>
 
@@ -111,7 +112,10 @@ TadddrawnForm::~TadddrawnForm() = default;
 void TadddrawnForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // A window restored from the task bar is shown again by the system; the
+    // focus stays where the user left it.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TadddrawnForm::FormShow()
