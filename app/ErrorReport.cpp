@@ -1,18 +1,15 @@
 #include "app/ErrorReport.h"
 
-#include "app/AnsiText.h"
 #include "app/Error.h"
+#include "app/Messages.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 namespace stellaform {
 
 void showErrorReport(const std::string& message)
 {
-    QMessageBox box(QMessageBox::Critical, toQString(kApplicationTitle), toQString(errorReportText(message)),
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    showMessage(QApplication::activeWindow(), QMessageBox::Critical, kApplicationTitle, errorReportText(message));
 }
 
 } // namespace stellaform

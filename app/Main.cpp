@@ -7,6 +7,8 @@
 #include "app/LineList.h"
 #include "app/LinkLabel.h"
 #include "app/Maker.h"
+#include "app/Messages.h"
+#include "app/Shell.h"
 #include "app/Skin.h"
 #include "catalog/Lottery.h"
 #include "drawings/DrawingsCommands.h"
@@ -19,14 +21,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -35,35 +37,29 @@
 #include <QTabWidget>
 #include <QThread>
 #include <QToolButton>
-#include <QUrl>
 
 #include <exception>
 
 namespace stellaform {
 namespace {
 
-// The shell's answer is not examined: a missing help file or browser simply
-// shows nothing.
-void openWithDesktop(const QUrl& url)
-{
-    QDesktopServices::openUrl(url);
-}
-
-QUrl webAddress(const char* address)
-{
-    return QUrl::fromUserInput(toQString(address));
-}
-
-// The program's own questions: only Yes goes on.
-bool askYesNo(QWidget* parent, QMessageBox::Icon icon, const char* title, const char* question)
-{
-    QMessageBox box(icon, toQString(title), toQString(question), QMessageBox::Yes | QMessageBox::No, parent);
-    return box.exec() == QMessageBox::Yes;
-}
-
 std::filesystem::path chosenFile(const QFileDialog& dialog)
 {
     return toPath(dialog.selectedFiles().value(0));
+}
+
+bool isMenuShortcut(const QMenuBar& menuBar, const QKeyEvent& key)
+{
+    const QKeySequence pressed(key.keyCombination());
+    for (const QAction* item : menuBar.actions()) {
+        if (const QMenu* menu = item->menu()) {
+            for (const QAction* action : menu->actions()) {
+                if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
+                    return true;
+            }
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -77,6 +73,8 @@ TMainForm::TMainForm(std::filesystem::path appFolder, QWidget* parent)
     m_drawings = new DrawingsListModel(this);
     ui.drawsListBox->setModel(m_drawings);
     ui.drawsListBox->installEventFilter(this);
+    ui.Memo->installEventFilter(this);
+    ui.Memo1->installEventFilter(this);
     connectCommands();
     m_adddrawnForm = new TadddrawnForm(*this);
 
@@ -181,6 +179,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui.drawsListBox && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         placeProgressPanel();
+    // A text box claims keys such as Ctrl+A for its own editing; in this
+    // window the menu's shortcuts come first, wherever the focus is.
+    if ((watched == ui.Memo || watched == ui.Memo1) && event->type() == QEvent::ShortcutOverride &&
+        isMenuShortcut(*menuBar(), *static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -215,10 +220,11 @@ void TMainForm::addBitBtnClick()
 
 void TMainForm::delBitBtnClick()
 {
-    const QModelIndex selected = ui.drawsListBox->currentIndex();
-    if (!selected.isValid() || !askYesNo(this, QMessageBox::Information, "Tip", "Delete this line?"))
+    // The current item is not always selected: Ctrl+click clears the selection.
+    const QModelIndexList selected = ui.drawsListBox->selectionModel()->selectedIndexes();
+    if (selected.isEmpty() || !askYesNo(this, QMessageBox::Information, "Tip", "Delete this line?"))
         return;
-    deleteDrawing(m_current.drawingsFile, selected.row());
+    deleteDrawing(m_current.drawingsFile, selected.front().row());
     LoadCurrentLottery();
 }
 
@@ -299,7 +305,7 @@ void TMainForm::stepPredictionGauge()
 
 void TMainForm::Help1Click()
 {
-    openWithDesktop(QUrl::fromLocalFile(fromPath(helpFilePath(m_appFolder))));
+    openFile(helpFilePath(m_appFolder));
 }
 
 void TMainForm::helpToolButtonClick()
@@ -309,17 +315,17 @@ void TMainForm::helpToolButtonClick()
 
 void TMainForm::Softwareonlineupdate1Click()
 {
-    openWithDesktop(webAddress(maker::kDownloadPage));
+    openWebPage(maker::kDownloadPage);
 }
 
 void TMainForm::WebSite1Click()
 {
-    openWithDesktop(webAddress(maker::kWebSite));
+    openWebPage(maker::kWebSite);
 }
 
 void TMainForm::urlLabelClick()
 {
-    openWithDesktop(webAddress(maker::kWebSite));
+    openWebPage(maker::kWebSite);
 }
 
 void TMainForm::exitToolButtonClick()

@@ -1,6 +1,7 @@
 #include "app/MainUi.h"
 
 #include "app/AnsiText.h"
+#include "app/CommandButton.h"
 #include "app/Icons.h"
 #include "app/LineList.h"
 #include "app/LinkLabel.h"
@@ -40,13 +41,6 @@ QAction* addAction(QMenu* menu, const char* name, const char* caption, const QKe
     if (glyph)
         action->setIcon(glyphIcon(*glyph));
     return action;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const char* caption, QSize size, Glyph glyph)
-{
-    auto* button = named(new QPushButton(glyphIcon(glyph), toQString(caption), parent), name);
-    button->setMinimumSize(size);
-    return button;
 }
 
 QToolButton* addToolButton(QToolBar* bar, const char* name, const char* caption)
@@ -131,9 +125,9 @@ void MainUi::setupUi(QMainWindow* window)
     helpMenu = named(menuBar->addMenu(QStringLiteral("Help")), "Help2");
     Help1 = addAction(helpMenu, "Help1", "Help", QKeySequence(Qt::Key_F1), Glyph::Help);
     named(helpMenu->addSeparator(), "N4");
-    Softwareonlineupdate1 = addAction(helpMenu, "Softwareonlineupdate1", "Software Update");
+    Softwareonlineupdate1 = addAction(helpMenu, "Softwareonlineupdate1", "Software Update", {}, Glyph::Web);
     Letterydrawingsonlineupdate1 =
-        addAction(helpMenu, "Letterydrawingsonlineupdate1", "Lettery drawings online update");
+        addAction(helpMenu, "Letterydrawingsonlineupdate1", "Lettery drawings online update", {}, Glyph::Update);
     named(helpMenu->addSeparator(), "N5");
     WebSite1 = addAction(helpMenu, "WebSite1", "Quorvane Web Site", {}, Glyph::Web);
 
@@ -162,10 +156,10 @@ void MainUi::setupUi(QMainWindow* window)
     totalLabel = named(new QLabel(drawingsPage), "totalLabel");
 
     const QSize smallButton(75, 25);
-    addBitBtn = addButton(drawingsPage, "addBitBtn", "Add(&A)", smallButton, Glyph::Add);
-    delBitBtn = addButton(drawingsPage, "delBitBtn", "Delete(&D)", smallButton, Glyph::Delete);
-    impBitBtn = addButton(drawingsPage, "impBitBtn", "Import(&I)", smallButton, Glyph::Import);
-    expBitBtn = addButton(drawingsPage, "expBitBtn", "Export(&E)", smallButton, Glyph::Export);
+    addBitBtn = new CommandButton(drawingsPage, "addBitBtn", "Add(&A)", Glyph::Add, smallButton);
+    delBitBtn = new CommandButton(drawingsPage, "delBitBtn", "Delete(&D)", Glyph::Delete, smallButton);
+    impBitBtn = new CommandButton(drawingsPage, "impBitBtn", "Import(&I)", Glyph::Import, smallButton);
+    expBitBtn = new CommandButton(drawingsPage, "expBitBtn", "Export(&E)", Glyph::Export, smallButton);
     urlLabel = named(new LinkLabel(drawingsPage), "urlLabel");
     urlLabel->setText(toQString(maker::kWebSite));
     QFont underlined = urlLabel->font();
@@ -173,8 +167,8 @@ void MainUi::setupUi(QMainWindow* window)
     urlLabel->setFont(underlined);
 
     const QSize largeButton(145, 29);
-    drupBitBtn = addButton(drawingsPage, "drupBitBtn", "Drawings Update(&U)", largeButton, Glyph::Update);
-    annoBitBtn = addButton(drawingsPage, "annoBitBtn", "Prediction Now !(&P)", largeButton, Glyph::Predict);
+    drupBitBtn = new CommandButton(drawingsPage, "drupBitBtn", "Drawings Update(&U)", Glyph::Update, largeButton);
+    annoBitBtn = new CommandButton(drawingsPage, "annoBitBtn", "Prediction Now !(&P)", Glyph::Predict, largeButton);
 
     auto* buttonRow = new QHBoxLayout;
     for (QPushButton* button : {addBitBtn, delBitBtn, impBitBtn, expBitBtn})

@@ -47,17 +47,10 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
-std::string_view leftTrimmed(std::string_view text)
-{
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32)
-        text.remove_prefix(1);
-    return text;
-}
-
 // The section name of a header line such as "[Option]", or nothing.
 std::optional<std::string> sectionName(std::string_view line)
 {
-    line = leftTrimmed(line);
+    line = trimLeft(line);
     if (line.empty() || line.front() != '[')
         return std::nullopt;
     line.remove_prefix(1);
@@ -66,7 +59,7 @@ std::optional<std::string> sectionName(std::string_view line)
 
 bool isKeyLine(std::string_view line, std::string_view key)
 {
-    const std::string_view content = leftTrimmed(line);
+    const std::string_view content = trimLeft(line);
     if (content.empty() || content.front() == ';' || content.front() == '[')
         return false;
     const std::size_t equals = content.find('=');

@@ -25,6 +25,13 @@ std::string trim(std::string_view text)
     return std::string(text.substr(begin, end - begin));
 }
 
+std::string_view trimLeft(std::string_view text)
+{
+    while (!text.empty() && isBlankOrControl(text.front()))
+        text.remove_prefix(1);
+    return text;
+}
+
 std::optional<std::int32_t> parseDecimal(std::string_view text)
 {
     // from_chars takes a minus sign but not a plus sign.

@@ -10,6 +10,8 @@ namespace stellaform {
 // Removes every character with a code of 32 or less (blanks and control
 // characters) from both ends.
 [[nodiscard]] std::string trim(std::string_view text);
+// The same at the start only.
+[[nodiscard]] std::string_view trimLeft(std::string_view text);
 
 // Decimal digits with an optional sign, within 32 bits; nothing else.
 [[nodiscard]] std::optional<std::int32_t> parseDecimal(std::string_view text);

@@ -3,14 +3,13 @@
 #include "app/AnsiText.h"
 #include "app/LinkLabel.h"
 #include "app/Maker.h"
+#include "app/Shell.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -184,7 +183,7 @@ void Tfrmflash::Image1Click()
 
 void Tfrmflash::Label1Click()
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(toQString(maker::kWebSite)));
+    openWebPage(maker::kWebSite);
 }
 
 } // namespace stellaform

@@ -2,11 +2,11 @@
 
 #include "app/AnsiText.h"
 #include "app/AppFolder.h"
-#include "app/Icons.h"
+#include "app/CommandButton.h"
 #include "app/Main.h"
+#include "app/Messages.h"
 #include "app/SettingsKeys.h"
 #include "catalog/Catalog.h"
-#include "catalog/PlainMessage.h"
 #include "catalog/U_new.h"
 
 #include <QBoxLayout>
@@ -69,16 +69,7 @@ QTableWidget* makeLotteryList(QWidget* parent)
     return list;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, Glyph glyph)
-{
-    auto* button = new QPushButton(glyphIcon(glyph), toQString(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumSize(78, 25);
-    button->setIconSize(QSize(16, 16));
-    // Neither button answers Enter of its own.
-    button->setAutoDefault(false);
-    return button;
-}
+constexpr QSize kButtonSize(78, 25);
 
 } // namespace
 
@@ -94,11 +85,11 @@ TLotteryForm::TLotteryForm(TMainForm& mainForm)
     panel->setObjectName(QStringLiteral("Panel2"));
     panel->setFrameShape(QFrame::NoFrame);
     lotteryListBox = makeLotteryList(panel);
-    okBitBtn = makeButton(panel, "okBitBtn", "Ok(&O)", Glyph::Ok);
+    okBitBtn = new CommandButton(panel, "okBitBtn", "Ok(&O)", Glyph::Ok, kButtonSize);
     okBitBtn->setToolTip(QStringLiteral("Ok"));
-    addBitBtn = makeButton(panel, "addBitBtn", "Add(&A)", Glyph::Add);
+    addBitBtn = new CommandButton(panel, "addBitBtn", "Add(&A)", Glyph::Add, kButtonSize);
     addBitBtn->setToolTip(QStringLiteral("Create a New Game"));
-    canBitBtn = makeButton(panel, "canBitBtn", "Close(&C)", Glyph::Close);
+    canBitBtn = new CommandButton(panel, "canBitBtn", "Close(&C)", Glyph::Close, kButtonSize);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(30);

@@ -1,11 +1,11 @@
 #include "catalog/U_new.h"
 
 #include "app/AnsiText.h"
-#include "app/Icons.h"
+#include "app/CommandButton.h"
+#include "app/Messages.h"
 #include "catalog/Catalog.h"
 #include "catalog/Lottery.h"
 #include "catalog/NewLotteryCheck.h"
-#include "catalog/PlainMessage.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -47,16 +47,7 @@ QComboBox* makeNumberList(QWidget* parent, const char* name, int first, int last
     return list;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, Glyph glyph)
-{
-    auto* button = new QPushButton(glyphIcon(glyph), toQString(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumSize(78, 25);
-    button->setIconSize(QSize(16, 16));
-    // Neither button answers Enter of its own.
-    button->setAutoDefault(false);
-    return button;
-}
+constexpr QSize kButtonSize(78, 25);
 
 } // namespace
 
@@ -113,9 +104,9 @@ TfrmNew::TfrmNew(std::filesystem::path catalogFile, TLotteryForm& lotteryForm)
     rows->setRowStretch(6, 1);
     rows->setColumnStretch(1, 1);
 
-    okBitBtn = makeButton(this, "okBitBtn", "Ok(&O)", Glyph::Ok);
+    okBitBtn = new CommandButton(this, "okBitBtn", "Ok(&O)", Glyph::Ok, kButtonSize);
     okBitBtn->setToolTip(QStringLiteral("Ok"));
-    canBitBtn = makeButton(this, "canBitBtn", "Close(&C)", Glyph::Close);
+    canBitBtn = new CommandButton(this, "canBitBtn", "Close(&C)", Glyph::Close, kButtonSize);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(27);
     buttons->addSpacing(35);

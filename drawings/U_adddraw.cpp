@@ -1,7 +1,7 @@
 #include "drawings/U_adddraw.h"
 
 #include "app/AnsiText.h"
-#include "app/Icons.h"
+#include "app/CommandButton.h"
 #include "app/Main.h"
 #include "drawings/DrawingsCommands.h"
 
@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include <algorithm>
 
@@ -23,15 +24,6 @@ template <typename Widget> Widget* named(Widget* widget, const QString& name)
 {
     widget->setObjectName(name);
     return widget;
-}
-
-QPushButton* dialogButton(QWidget* parent, const QString& name, const QString& caption, Glyph glyph)
-{
-    auto* button = named(new QPushButton(glyphIcon(glyph), caption, parent), name);
-    button->setMinimumSize(75, 25);
-    // No button is the default: Enter presses a button only when it has the focus.
-    button->setAutoDefault(false);
-    return button;
 }
 
 // A key that types a character into a field, Backspace included. Tab moves
@@ -46,11 +38,6 @@ bool isTabKey(const QKeyEvent& event)
 {
     return (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) &&
            !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-}
-
-bool isEnterKey(const QKeyEvent& event)
-{
-    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
 // A field reached with the keyboard or from code offers its whole content for
@@ -96,10 +83,8 @@ TadddrawnForm::TadddrawnForm(TMainForm& mainForm)
     grid->addWidget(Label1, 1, 0);
     grid->addLayout(fieldRow, 1, 1);
 
-    okBitBtn = dialogButton(this, QStringLiteral("okBitBtn"), QStringLiteral("Ok"), Glyph::Ok);
-    canBitBtn = dialogButton(this, QStringLiteral("canBitBtn"), QStringLiteral("Cancel"), Glyph::Cancel);
-    okBitBtn->installEventFilter(this);
-    canBitBtn->installEventFilter(this);
+    okBitBtn = new CommandButton(this, "okBitBtn", "Ok", Glyph::Ok, QSize(75, 25));
+    canBitBtn = new CommandButton(this, "canBitBtn", "Cancel", Glyph::Cancel, QSize(75, 25));
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
     buttonRow->addWidget(okBitBtn);
@@ -127,7 +112,10 @@ TadddrawnForm::~TadddrawnForm() = default;
 void TadddrawnForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // A window restored from the task bar is shown again by the system; the
+    // focus stays where the user left it.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TadddrawnForm::FormShow()
@@ -163,9 +151,6 @@ bool TadddrawnForm::eventFilter(QObject* watched, QEvent* event)
         // Tab leaves the date for the numbers at once, rather than stepping
         // through day, month and year; the arrow keys move between those.
         focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
-        return true;
-    } else if ((watched == okBitBtn || watched == canBitBtn) && key != nullptr && isEnterKey(*key)) {
-        static_cast<QPushButton*>(watched)->click();
         return true;
     }
     return QDialog::eventFilter(watched, event);

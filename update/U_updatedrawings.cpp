@@ -2,8 +2,9 @@
 
 #include "app/AnsiText.h"
 #include "app/AtomicFile.h"
-#include "app/Icons.h"
+#include "app/CommandButton.h"
 #include "app/Main.h"
+#include "app/Messages.h"
 #include "app/SettingsKeys.h"
 #include "update/DownloadRequest.h"
 #include "update/DrawingsDownload.h"
@@ -39,9 +40,7 @@ TupdateForm::TupdateForm(TMainForm& mainForm, ConnectionQuery hasConnection)
     groupLayout->setContentsMargins(24, 18, 24, 18);
     groupLayout->addWidget(Label1);
 
-    BitBtn1 = new QPushButton(glyphIcon(Glyph::Close), QStringLiteral("Close"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setMinimumWidth(88);
+    BitBtn1 = new CommandButton(this, "BitBtn1", "Close", Glyph::Close, QSize(88, 25));
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
     buttonRow->addWidget(BitBtn1);
@@ -90,7 +89,7 @@ void TupdateForm::Timer1Timer()
     Timer1->stop();
     const DownloadHost host = downloadHost(m_mainForm.settingsFile());
     if (!m_hasConnection(toQString(host.name))) {
-        showOutcome(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Please connect internet!"));
+        showMessage(this, QMessageBox::Critical, "Error", "Please connect internet!");
         close();
         return;
     }
@@ -101,7 +100,7 @@ void TupdateForm::Timer1Timer()
     const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(drawingsDownloadUrl(host, lotteryName)));
     if (IdHTTP3->get(url, *replacement) == DownloadOutcome::RequestFailed) {
         replacement.reset();
-        showOutcome(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Can't get download files!"));
+        showMessage(this, QMessageBox::Critical, "Error", "Can't get download files!");
         close();
         return;
     }
@@ -109,19 +108,13 @@ void TupdateForm::Timer1Timer()
     replacement->commit();
 
     m_mainForm.LoadCurrentLottery();
-    showOutcome(QMessageBox::Information, QStringLiteral("Information!"), QStringLiteral("Complete."));
+    showMessage(this, QMessageBox::Information, "Information!", "Complete.");
     close();
 }
 
 void TupdateForm::BitBtn1Click()
 {
     close();
-}
-
-void TupdateForm::showOutcome(QMessageBox::Icon icon, const QString& title, const QString& text)
-{
-    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
-    box.exec();
 }
 
 } // namespace stellaform

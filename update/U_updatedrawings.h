@@ -3,7 +3,6 @@
 #include "update/ConnectionQuery.h"
 
 #include <QDialog>
-#include <QMessageBox>
 
 class QGroupBox;
 class QLabel;
@@ -37,8 +36,6 @@ private Q_SLOTS:
     void BitBtn1Click();
 
 private:
-    void showOutcome(QMessageBox::Icon icon, const QString& title, const QString& text);
-
     TMainForm& m_mainForm;
     ConnectionQuery m_hasConnection;
     QGroupBox* GroupBox1 = nullptr;

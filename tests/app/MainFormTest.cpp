@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
@@ -261,6 +262,33 @@ private Q_SLOTS:
         QCOMPARE(about[3], QString(29, QLatin1Char(' ')) + QStringLiteral("Version: Quorvane Stellaform 2008 6.0"));
         QCOMPARE(about[9], QString(7, QLatin1Char(' ')) + QString(43, QLatin1Char('=')));
         window.close();
+    }
+
+    void menuShortcutsActWhileAPageMemoHasTheFocus()
+    {
+        TempFolder folder;
+        TMainForm window(makeInstallation(folder, Skin));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl"));
+        for (const char* memoName : {"Memo", "Memo1"}) {
+            auto* memo = window.findChild<QPlainTextEdit*>(QString::fromLatin1(memoName));
+            pages->setCurrentWidget(memo->parentWidget());
+            memo->setPlainText(QStringLiteral("some text"));
+            for (const char* name : {"LotteryN", "N2", "Add1", "Delete2", "Export1", "import2", "Help1"}) {
+                auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
+                // Only where the key goes counts here, not what the command does.
+                action->disconnect();
+                QSignalSpy triggered(action, &QAction::triggered);
+                memo->setFocus();
+                const QKeyCombination key = action->shortcut()[0];
+                QTest::keyClick(memo, key.key(), key.keyboardModifiers());
+                QVERIFY2(triggered.size() == 1,
+                         qPrintable(
+                             QStringLiteral("%1 in %2").arg(QString::fromLatin1(name), QString::fromLatin1(memoName))));
+            }
+            QCOMPARE(memo->toPlainText(), QStringLiteral("some text"));
+        }
     }
 
     void helpAndWebPagesGoToTheDesktop()

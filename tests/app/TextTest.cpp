@@ -15,6 +15,8 @@ TEST(Trim, RemovesBlanksAndControlCharactersAtBothEndsOnly)
     EXPECT_EQ(trim(""), "");
     // Bytes above 127 are text, not blanks.
     EXPECT_EQ(trim("\xA0x\xA0"), "\xA0x\xA0");
+    EXPECT_EQ(trimLeft(" \t\x01key = 1 \t"), "key = 1 \t");
+    EXPECT_EQ(trimLeft(" \r\n"), "");
 }
 
 struct DecimalCase {

@@ -1,4 +1,5 @@
 #include "app/StellaformApplication.h"
+#include "tests/support/WindowTest.h"
 
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     stellaform::StellaformApplication application(argc, argv);
+    const stellaform::test::TempFolder qtSettings;
+    stellaform::test::keepQtSettingsIn(qtSettings);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -106,7 +106,10 @@ private Q_SLOTS:
             QCOMPARE(selectedRow(list), 3);
             QTest::keyClick(&list, Qt::Key_Up);
             QCOMPARE(form.windowTitle(), QStringLiteral("Westmark - [Daily Pick 5-45]"));
-            click(form, "canBitBtn");
+            // Enter presses the button that has the focus.
+            auto* close = form.findChild<QPushButton*>(QStringLiteral("canBitBtn"));
+            close->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(close, Qt::Key_Return);
             QVERIFY(!form.isVisible());
         });
         window.findChild<QAction*>(QStringLiteral("LotteryN"))->trigger();

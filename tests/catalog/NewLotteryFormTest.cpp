@@ -302,7 +302,10 @@ private Q_SLOTS:
         const SelectionAfterAdd after = addThroughTheDialogs(window, [&](QDialog& frmNew) {
             type(frmNew, "Edit1", country);
             type(frmNew, "Edit2", name);
-            click(frmNew, "okBitBtn");
+            // Enter presses the button that has the focus.
+            auto& ok = control<QPushButton>(frmNew, "okBitBtn");
+            ok.setFocus(Qt::TabFocusReason);
+            QTest::keyClick(&ok, Qt::Key_Return);
             openAfterOk = frmNew.isVisible();
             QCOMPARE(control<QLineEdit>(frmNew, "Edit1").text(), country);
             QCOMPARE(control<QLineEdit>(frmNew, "Edit2").text(), name);

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 
 #include <memory>
@@ -74,16 +73,7 @@ public:
 class DeleteImportExportTest final : public QObject {
     Q_OBJECT
 
-    // The file dialogs keep their state in a settings file of Qt's own,
-    // kept here rather than in the home folder.
-    TempFolder m_qtSettings;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, fromPath(m_qtSettings.path()));
-    }
-
     void deleteAsksAndRemovesTheSelectedLine()
     {
         Installation installation;
@@ -123,6 +113,20 @@ private Q_SLOTS:
         installation.click("delBitBtn");
         QVERIFY(boxes.seen().empty());
         QVERIFY(!std::filesystem::exists(installation.folder / "drawn" / "None.Txt"));
+    }
+
+    void deleteWithTheSelectionClearedAsksNothing()
+    {
+        Installation installation;
+        MessageBoxAnswerer boxes(QMessageBox::Yes);
+        // Ctrl+click on the selected item clears the selection; the item stays current.
+        QListView* list = installation.list();
+        const QModelIndex last = list->currentIndex();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualRect(last).center());
+        QVERIFY(list->selectionModel()->selectedIndexes().isEmpty());
+        installation.click("delBitBtn");
+        QVERIFY(boxes.seen().empty());
+        QCOMPARE(readBytes(installation.drawings), std::string(kThreeDrawings));
     }
 
     void deleteOfALineTheFileNoLongerHasIsReported()

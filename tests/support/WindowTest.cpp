@@ -1,7 +1,10 @@
 #include "tests/support/WindowTest.h"
 
+#include "app/AnsiText.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QSettings>
 
 namespace stellaform::test {
 
@@ -45,6 +48,12 @@ void processEvents()
 {
     QApplication::processEvents();
     QApplication::sendPostedEvents();
+}
+
+void keepQtSettingsIn(const TempFolder& folder)
+{
+    for (const auto scope : {QSettings::UserScope, QSettings::SystemScope})
+        QSettings::setPath(QSettings::NativeFormat, scope, fromPath(folder.path()));
 }
 
 } // namespace stellaform::test

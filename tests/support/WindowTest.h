@@ -54,6 +54,10 @@ std::filesystem::path makeInstallation(const TempFolder& folder, unsigned parts)
 // Runs the pending events, so that queued work and repaints happen.
 void processEvents();
 
+// Qt's file dialogs save their state in a settings file of Qt's own, in the
+// home folder unless told otherwise; a test keeps it in `folder` instead.
+void keepQtSettingsIn(const TempFolder& folder);
+
 } // namespace stellaform::test
 
 // A window test's main(): the program's own application object, so that
@@ -62,6 +66,8 @@ void processEvents();
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
         stellaform::StellaformApplication application(argc, argv);                                                     \
+        const stellaform::test::TempFolder qtSettings;                                                                 \
+        stellaform::test::keepQtSettingsIn(qtSettings);                                                                \
         TestClass test;                                                                                                \
         return QTest::qExec(&test, argc, argv);                                                                        \
     }
