@@ -8,7 +8,7 @@ namespace stellaform {
 
 DrawingsFile::DrawingsFile(const std::filesystem::path& appFolder, const std::string& lotteryName)
     : m_path(drawingsFolder(appFolder) / pathFromAnsi(lotteryName + ".Txt"))
-    , m_namesAFile(lotteryName.find_first_of("/\\") == std::string::npos)
+    , m_namesAFile(lotteryName.find_first_of(std::string_view("/\\\0", 3)) == std::string::npos)
 {
 }
 

@@ -12,9 +12,11 @@ namespace stellaform {
 
 // The drawings file of one lottery: drawn/<lottery name>.Txt in the program's
 // folder. A lottery name holding a path separator would lead out of the
-// drawings folder; such a name names no file at all: reading it fails like a
-// missing file and writing it fails like a refused one, so no file outside
-// the folder is ever touched because of a lottery name.
+// drawings folder, and one holding a NUL would be cut short there by the
+// system, naming the folder, its parent or a file without the ending. Such a
+// name names no file at all: reading it fails like a missing file and writing
+// it fails like a refused one, so no other file is ever touched because of a
+// lottery name.
 class DrawingsFile {
 public:
     DrawingsFile() = default;

@@ -41,6 +41,30 @@ TEST(DrawingsFile, WritesTheWholeFile)
     EXPECT_EQ(readBytes(file.path()), "raw\nbytes");
 }
 
+// A name that must not reach any file: reading gives nothing, every way of
+// writing raises "Cannot create file <path>".
+void expectNamesNoFile(const std::filesystem::path& appFolder, const std::string& name)
+{
+    const DrawingsFile file(appFolder, name);
+    EXPECT_FALSE(file.namesAFile()) << name;
+    EXPECT_TRUE(file.readOrNothing().empty()) << name;
+    // An error message is a C string: it ends where the name's NUL stands.
+    const std::string message = "Cannot create file " + file.path().string();
+    const std::string cannotCreate = message.substr(0, message.find('\0'));
+    EXPECT_THROW(
+        {
+            try {
+                file.write({"1/1/2001 1"});
+            } catch (const Error& error) {
+                EXPECT_EQ(error.what(), cannotCreate);
+                throw;
+            }
+        },
+        Error);
+    EXPECT_THROW(file.replaceWith("x"), Error);
+    EXPECT_THROW((void)file.beginReplacement(), Error);
+}
+
 // A name from a settings file written elsewhere could lead out of the
 // drawings folder; it must not reach any file.
 TEST(DrawingsFile, ANameWithAPathSeparatorNamesNoFile)
@@ -49,26 +73,23 @@ TEST(DrawingsFile, ANameWithAPathSeparatorNamesNoFile)
     const auto appFolder = folder.path() / "";
     writeBytes(folder / "Game.Txt", "catalog\r\n");
     writeBytes(folder / "drawn" / "sub" / "x.Txt", "inside\r\n");
-    for (const std::string name : {"../Game", "..\\Game", "sub/x"}) {
-        const DrawingsFile file(appFolder, name);
-        EXPECT_FALSE(file.namesAFile()) << name;
-        EXPECT_TRUE(file.readOrNothing().empty()) << name;
-        const std::string cannotCreate = "Cannot create file " + file.path().string();
-        EXPECT_THROW(
-            {
-                try {
-                    file.write({"1/1/2001 1"});
-                } catch (const Error& error) {
-                    EXPECT_EQ(error.what(), cannotCreate);
-                    throw;
-                }
-            },
-            Error);
-        EXPECT_THROW(file.replaceWith("x"), Error);
-        EXPECT_THROW((void)file.beginReplacement(), Error);
-    }
+    for (const std::string name : {"../Game", "..\\Game", "sub/x"})
+        expectNamesNoFile(appFolder, name);
     EXPECT_EQ(readBytes(folder / "Game.Txt"), "catalog\r\n");
     EXPECT_EQ(readBytes(folder / "drawn" / "sub" / "x.Txt"), "inside\r\n");
+}
+
+// The system ends a file name at a NUL: "Lotto649" NUL would reach the file
+// drawn/Lotto649, and ".." NUL the program's folder.
+TEST(DrawingsFile, ANameWithANulNamesNoFile)
+{
+    TempFolder folder;
+    const auto appFolder = folder.path() / "";
+    writeBytes(folder / "drawn" / "Lotto649", "not a drawings file\r\n");
+    for (const std::string& name : {std::string(1, '\0'), std::string("..\0", 3), std::string("Lotto649\0", 9)})
+        expectNamesNoFile(appFolder, name);
+    EXPECT_EQ(readBytes(folder / "drawn" / "Lotto649"), "not a drawings file\r\n");
+    EXPECT_EQ(test::folderListing(folder / "drawn"), "Lotto649");
 }
 
 } // namespace
