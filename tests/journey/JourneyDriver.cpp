@@ -79,23 +79,12 @@ JourneyDriver::JourneyDriver(QObject* parent)
 void JourneyDriver::addFirstRun()
 {
     const auto westmark = caption("Westmark - [Daily Pick 5-45]");
+    const auto powerball = caption("USA - [Powerball PB 5-53]");
     m_steps = {
-        {QStringLiteral("the main window shows the default lottery"),
-         [] {
-             return mainWindowReads(QStringLiteral("Quorvane Stellaform 6"), QStringLiteral("Total Drawings: 302."));
-         }},
-        {QStringLiteral("open the lottery selection"),
-         [this] {
-             trigger("LotteryN");
-             return true;
-         }},
-        {QStringLiteral("ask for a new lottery"),
-         [this] {
-             if (shown("LotteryForm") == nullptr)
-                 return false;
-             click(shown("LotteryForm"), "addBitBtn");
-             return true;
-         }},
+        reads(QStringLiteral("the main window shows the default lottery"), QStringLiteral("Quorvane Stellaform 6"),
+              302),
+        chooseMenu(QStringLiteral("open the lottery selection"), "LotteryN"),
+        press(QStringLiteral("ask for a new lottery"), "LotteryForm", "addBitBtn"),
         {QStringLiteral("describe the Westmark lottery"),
          [this] {
              QWidget* form = shown("frmNew");
@@ -108,61 +97,25 @@ void JourneyDriver::addFirstRun()
              click(form, "okBitBtn");
              return true;
          }},
-        {QStringLiteral("choose it from the selection"),
-         [this] {
-             QWidget* form = shown("LotteryForm");
-             auto* list = part<QTableWidget>(form, "lotteryListBox");
-             if (shown("frmNew") != nullptr || list == nullptr || list->selectedItems().size() != 1 ||
-                 list->selectedItems().front()->text() != QStringLiteral("Westmark - [Daily Pick 5-45]"))
-                 return false;
-             click(form, "okBitBtn");
-             return true;
+        {QStringLiteral("find it selected in the selection"),
+         [] {
+             auto* list = part<QTableWidget>(shown("LotteryForm"), "lotteryListBox");
+             return shown("frmNew") == nullptr && list != nullptr && list->selectedItems().size() == 1 &&
+                    list->selectedItems().front()->text() == QStringLiteral("Westmark - [Daily Pick 5-45]");
          }},
-        {QStringLiteral("the main window shows the Westmark lottery"),
-         [westmark] { return mainWindowReads(westmark, QStringLiteral("Total Drawings: 0.")); }},
-        {QStringLiteral("open the drawing entry"),
-         [this] {
-             click(shown("MainForm"), "addBitBtn");
-             return true;
-         }},
-        {QStringLiteral("enter the first drawing"),
-         [this] {
-             QWidget* form = shown("adddrawnForm");
-             if (form == nullptr)
-                 return false;
-             type(form, QStringLiteral("0312254145"));
-             click(form, "okBitBtn");
-             return true;
-         }},
-        {QStringLiteral("the first drawing is listed"),
-         [westmark] { return mainWindowReads(westmark, QStringLiteral("Total Drawings: 1.")); }},
-        {QStringLiteral("open the drawing entry again"),
-         [this] {
-             click(shown("MainForm"), "addBitBtn");
-             return true;
-         }},
-        {QStringLiteral("enter the second drawing on another date"),
-         [this] {
-             QWidget* form = shown("adddrawnForm");
-             if (form == nullptr)
-                 return false;
-             part<QDateEdit>(form, "DatePicker")->setDate(QDate(2005, 8, 9));
-             part<QLineEdit>(form, "Edit1")->setFocus();
-             type(form, QStringLiteral("0507091113"));
-             click(form, "okBitBtn");
-             return true;
-         }},
-        {QStringLiteral("the second drawing is listed"),
-         [westmark] { return mainWindowReads(westmark, QStringLiteral("Total Drawings: 2.")); }},
-        {QStringLiteral("delete the newest drawing"),
-         [this] {
-             click(shown("MainForm"), "delBitBtn");
-             return true;
-         }},
+        press(QStringLiteral("choose it"), "LotteryForm", "okBitBtn"),
+        reads(QStringLiteral("the main window shows the Westmark lottery"), westmark, 0),
+        press(QStringLiteral("open the drawing entry"), "MainForm", "addBitBtn"),
+        enterDrawing(QStringLiteral("enter the first drawing"), QDate(2005, 8, 2), QStringLiteral("0312254145")),
+        reads(QStringLiteral("the first drawing is listed"), westmark, 1),
+        press(QStringLiteral("open the drawing entry again"), "MainForm", "addBitBtn"),
+        enterDrawing(QStringLiteral("enter the second drawing on another date"), QDate(2005, 8, 9),
+                     QStringLiteral("0507091113")),
+        reads(QStringLiteral("the second drawing is listed"), westmark, 2),
+        press(QStringLiteral("delete the newest drawing"), "MainForm", "delBitBtn"),
         {QStringLiteral("confirm the deletion"),
          [this] { return answerQuestion(QStringLiteral("Delete this line?")); }},
-        {QStringLiteral("one drawing is left"),
-         [westmark] { return mainWindowReads(westmark, QStringLiteral("Total Drawings: 1.")); }},
+        reads(QStringLiteral("one drawing is left"), westmark, 1),
         {QStringLiteral("export the drawings"),
          [this] {
              chooseFile("expSaveDialog", environment("STELLAFORM_JOURNEY_EXPORT"));
@@ -179,13 +132,8 @@ void JourneyDriver::addFirstRun()
              click(shown("MainForm"), "impBitBtn");
              return true;
          }},
-        {QStringLiteral("the imported drawings are listed"),
-         [westmark] { return mainWindowReads(westmark, QStringLiteral("Total Drawings: 3.")); }},
-        {QStringLiteral("open the lottery selection again"),
-         [this] {
-             trigger("LotteryN");
-             return true;
-         }},
+        reads(QStringLiteral("the imported drawings are listed"), westmark, 3),
+        chooseMenu(QStringLiteral("open the lottery selection again"), "LotteryN"),
         {QStringLiteral("click the default lottery"),
          [] {
              auto* list = part<QTableWidget>(shown("LotteryForm"), "lotteryListBox");
@@ -194,56 +142,77 @@ void JourneyDriver::addFirstRun()
              QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0, 0)).center());
              return shown("LotteryForm")->windowTitle() == QStringLiteral("USA - [Powerball PB 5-53]");
          }},
-        {QStringLiteral("choose it"),
-         [this] {
-             click(shown("LotteryForm"), "okBitBtn");
-             return true;
-         }},
-        {QStringLiteral("the main window shows the default lottery again"),
-         [] { return mainWindowReads(caption("USA - [Powerball PB 5-53]"), QStringLiteral("Total Drawings: 302.")); }},
-        {QStringLiteral("run the prediction"),
-         [this] {
-             click(shown("MainForm"), "annoBitBtn");
-             return true;
-         }},
+        press(QStringLiteral("choose it"), "LotteryForm", "okBitBtn"),
+        reads(QStringLiteral("the main window shows the default lottery again"), powerball, 302),
+        press(QStringLiteral("run the prediction"), "MainForm", "annoBitBtn"),
         {QStringLiteral("the report is on the Prediction page"),
-         [this] {
+         [] {
              QWidget* main = shown("MainForm");
-             if (part<QTabWidget>(main, "PageControl")->currentIndex() != 1 ||
-                 !text(main, "Memo").contains(QStringLiteral("Strong Recommendation:")))
-                 return false;
-             QFile memo(environment("STELLAFORM_JOURNEY_MEMO"));
-             memo.open(QIODevice::WriteOnly);
-             memo.write(text(main, "Memo").toLatin1());
-             return true;
+             return part<QTabWidget>(main, "PageControl")->currentIndex() == 1 &&
+                    text(main, "Memo").contains(QStringLiteral("Strong Recommendation:"));
          }},
-        {QStringLiteral("leave the program"),
-         [this] {
-             trigger("N2");
-             return true;
-         }},
+        keepReport(),
+        chooseMenu(QStringLiteral("leave the program"), "N2"),
     };
 }
 
 void JourneyDriver::addSecondRun()
 {
     m_steps = {
-        {QStringLiteral("the report is there again"),
-         [] {
-             QWidget* main = shown("MainForm");
-             if (main == nullptr || main->windowTitle() != QStringLiteral("Quorvane Stellaform 6"))
-                 return false;
-             QFile memo(environment("STELLAFORM_JOURNEY_MEMO"));
-             memo.open(QIODevice::WriteOnly);
-             memo.write(text(main, "Memo").toLatin1());
-             return true;
-         }},
-        {QStringLiteral("leave the program"),
-         [this] {
-             trigger("N2");
-             return true;
-         }},
+        reads(QStringLiteral("the main window is shown again"), QStringLiteral("Quorvane Stellaform 6"), 302),
+        keepReport(),
+        chooseMenu(QStringLiteral("leave the program"), "N2"),
     };
+}
+
+JourneyDriver::Step JourneyDriver::reads(const QString& name, const QString& title, int drawings)
+{
+    const QString total = QStringLiteral("Total Drawings: %1.").arg(drawings);
+    return {name, [title, total] { return mainWindowReads(title, total); }};
+}
+
+JourneyDriver::Step JourneyDriver::press(const QString& name, const char* window, const char* button)
+{
+    return {name, [this, window, button] {
+                QWidget* shownWindow = shown(window);
+                if (shownWindow != nullptr)
+                    click(shownWindow, button);
+                return shownWindow != nullptr;
+            }};
+}
+
+JourneyDriver::Step JourneyDriver::chooseMenu(const QString& name, const char* action)
+{
+    return {name, [this, action] {
+                trigger(action);
+                return true;
+            }};
+}
+
+// Picks the date, types the numbers as keys into the entry dialog (the
+// dialog moves the focus on by itself) and presses Ok.
+JourneyDriver::Step JourneyDriver::enterDrawing(const QString& name, QDate date, const QString& keys)
+{
+    return {name, [this, date, keys] {
+                QWidget* form = shown("adddrawnForm");
+                if (form == nullptr)
+                    return false;
+                part<QDateEdit>(form, "DatePicker")->setDate(date);
+                part<QLineEdit>(form, "Edit1")->setFocus();
+                type(form, keys);
+                click(form, "okBitBtn");
+                return true;
+            }};
+}
+
+// Keeps the Prediction page's text for the test to compare between the runs.
+JourneyDriver::Step JourneyDriver::keepReport()
+{
+    return {QStringLiteral("keep the report"), [] {
+                QFile report(environment("STELLAFORM_JOURNEY_MEMO"));
+                return report.open(QIODevice::WriteOnly) &&
+                       report.write(text(shown("MainForm"), "Memo").toLatin1()) >= 0;
+            }};
 }
 
 void JourneyDriver::tick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QFile>
 #include <QObject>
 #include <QString>
@@ -31,6 +32,11 @@ private:
 
     void addFirstRun();
     void addSecondRun();
+    Step reads(const QString& name, const QString& title, int drawings);
+    Step press(const QString& name, const char* window, const char* button);
+    Step chooseMenu(const QString& name, const char* action);
+    Step enterDrawing(const QString& name, QDate date, const QString& keys);
+    Step keepReport();
     void tick();
     void log(const QString& line);
     [[noreturn]] void fail(const QString& why);
