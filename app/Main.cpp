@@ -260,8 +260,8 @@ void TMainForm::impBitBtnClick()
 
 void TMainForm::drupBitBtnClick()
 {
-    const auto updateForm = std::make_unique<TupdateForm>(*this);
-    updateForm->exec();
+    TupdateForm updateForm(*this);
+    updateForm.exec();
 }
 
 void TMainForm::annoBitBtnClick()

@@ -6,6 +6,7 @@
 #include "app/LineList.h"
 #include "app/LinkLabel.h"
 #include "app/Maker.h"
+#include "app/Named.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -26,12 +27,6 @@
 
 namespace stellaform {
 namespace {
-
-template <typename Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QAction* addAction(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut = {},
                    std::optional<Glyph> glyph = std::nullopt)

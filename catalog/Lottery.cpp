@@ -5,6 +5,7 @@
 #include "app/CommandButton.h"
 #include "app/Main.h"
 #include "app/Messages.h"
+#include "app/Named.h"
 #include "app/SettingsKeys.h"
 #include "catalog/Catalog.h"
 #include "catalog/U_new.h"
@@ -44,8 +45,7 @@ protected:
 
 QTableWidget* makeLotteryList(QWidget* parent)
 {
-    auto* list = new QTableWidget(0, 1, parent);
-    list->setObjectName(QStringLiteral("lotteryListBox"));
+    auto* list = named(new QTableWidget(0, 1, parent), "lotteryListBox");
     list->setFixedSize(336, 181);
     list->setItemDelegate(new LotteryRowDelegate(list));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -81,8 +81,7 @@ TLotteryForm::TLotteryForm(TMainForm& mainForm)
     setWindowTitle(QStringLiteral("Select Lottery"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel2"));
+    auto* panel = named(new QFrame(this), "Panel2");
     panel->setFrameShape(QFrame::NoFrame);
     lotteryListBox = makeLotteryList(panel);
     okBitBtn = new CommandButton(panel, "okBitBtn", "Ok(&O)", Glyph::Ok, kButtonSize);

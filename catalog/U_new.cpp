@@ -3,6 +3,7 @@
 #include "app/AnsiText.h"
 #include "app/CommandButton.h"
 #include "app/Messages.h"
+#include "app/Named.h"
 #include "catalog/Catalog.h"
 #include "catalog/Lottery.h"
 #include "catalog/NewLotteryCheck.h"
@@ -22,15 +23,12 @@ namespace {
 
 QLabel* makeLabel(QWidget* parent, const char* name, const char* caption)
 {
-    auto* label = new QLabel(toQString(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
+    return named(new QLabel(toQString(caption), parent), name);
 }
 
 QLineEdit* makeEdit(QWidget* parent, const char* name)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
+    auto* edit = named(new QLineEdit(parent), name);
     edit->setFixedWidth(136);
     return edit;
 }
@@ -38,8 +36,7 @@ QLineEdit* makeEdit(QWidget* parent, const char* name)
 // A choice-only list of whole numbers; each entry carries its number.
 QComboBox* makeNumberList(QWidget* parent, const char* name, int first, int last, int initial)
 {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
+    auto* list = named(new QComboBox(parent), name);
     list->setMinimumWidth(49);
     for (int value = first; value <= last; ++value)
         list->addItem(QString::number(value), value);
@@ -60,17 +57,14 @@ TfrmNew::TfrmNew(std::filesystem::path catalogFile, TLotteryForm& lotteryForm)
     setWindowTitle(QStringLiteral("New Lottery"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* group = new QGroupBox(QStringLiteral("Information:"), this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto* group = named(new QGroupBox(QStringLiteral("Information:"), this), "GroupBox1");
     group->setMinimumSize(289, 225);
 
     Edit1 = makeEdit(group, "Edit1");
     Edit2 = makeEdit(group, "Edit2");
-    RadioButton1 = new QRadioButton(QStringLiteral("Lotto with no Bonus"), group);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton1 = named(new QRadioButton(QStringLiteral("Lotto with no Bonus"), group), "RadioButton1");
     RadioButton1->setChecked(true);
-    RadioButton2 = new QRadioButton(QStringLiteral("Lotto with Bonus"), group);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton2 = named(new QRadioButton(QStringLiteral("Lotto with Bonus"), group), "RadioButton2");
     ComboBox2 = makeNumberList(group, "ComboBox2", 3, 8, 5);
     ComboBox3 = makeNumberList(group, "ComboBox3", 15, 59, 45);
     Label7 = makeLabel(group, "Label7", "Bonus:");

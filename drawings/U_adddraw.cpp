@@ -3,6 +3,7 @@
 #include "app/AnsiText.h"
 #include "app/CommandButton.h"
 #include "app/Main.h"
+#include "app/Named.h"
 #include "drawings/DrawingsCommands.h"
 
 #include <QDateEdit>
@@ -19,12 +20,6 @@
 
 namespace stellaform {
 namespace {
-
-template <typename Widget> Widget* named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 // A key that types a character into a field, Backspace included. Tab moves
 // the focus by itself and Delete edits without typing, so neither counts.
@@ -58,19 +53,20 @@ TadddrawnForm::TadddrawnForm(TMainForm& mainForm)
     setObjectName(QStringLiteral("adddrawnForm"));
     setWindowTitle(QStringLiteral("Add Drawings"));
 
-    auto* GroupBox1 = named(new QGroupBox(QStringLiteral("Add Drawings:"), this), QStringLiteral("GroupBox1"));
-    auto* dateLabel = named(new QLabel(QStringLiteral("Date:"), GroupBox1), QStringLiteral("dateLabel"));
-    DatePicker = named(new QDateEdit(QDate(2005, 8, 2), GroupBox1), QStringLiteral("DatePicker"));
+    auto* GroupBox1 = named(new QGroupBox(QStringLiteral("Add Drawings:"), this), "GroupBox1");
+    auto* dateLabel = named(new QLabel(QStringLiteral("Date:"), GroupBox1), "dateLabel");
+    DatePicker = named(new QDateEdit(QDate(2005, 8, 2), GroupBox1), "DatePicker");
     DatePicker->setCalendarPopup(true);
     DatePicker->setDisplayFormat(locale().dateFormat(QLocale::ShortFormat));
     DatePicker->installEventFilter(this);
-    auto* Label1 = named(new QLabel(QStringLiteral("Numbers:"), GroupBox1), QStringLiteral("Label1"));
+    auto* Label1 = named(new QLabel(QStringLiteral("Numbers:"), GroupBox1), "Label1");
 
     auto* fieldRow = new QHBoxLayout;
     fieldRow->setSpacing(4);
     const int fieldWidth = fontMetrics().horizontalAdvance(QStringLiteral("000")) + 12;
     for (std::size_t i = 0; i < Edit.size(); ++i) {
-        Edit[i] = named(new QLineEdit(GroupBox1), QStringLiteral("Edit%1").arg(i + 1));
+        Edit[i] = new QLineEdit(GroupBox1);
+        Edit[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
         Edit[i]->setMaxLength(2);
         Edit[i]->setFixedWidth(fieldWidth);
         Edit[i]->installEventFilter(this);

@@ -5,6 +5,7 @@
 #include "app/CommandButton.h"
 #include "app/Main.h"
 #include "app/Messages.h"
+#include "app/Named.h"
 #include "app/SettingsKeys.h"
 #include "update/DownloadRequest.h"
 #include "update/DrawingsDownload.h"
@@ -31,10 +32,8 @@ TupdateForm::TupdateForm(TMainForm& mainForm, ConnectionQuery hasConnection)
     setObjectName(QStringLiteral("updateForm"));
     setWindowTitle(QStringLiteral("Drawings Update..."));
 
-    GroupBox1 = new QGroupBox(QStringLiteral(" Drawings Update  "), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    Label1 = new QLabel(QStringLiteral("Connecting, please wait..."), GroupBox1);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    GroupBox1 = named(new QGroupBox(QStringLiteral(" Drawings Update  "), this), "GroupBox1");
+    Label1 = named(new QLabel(QStringLiteral("Connecting, please wait..."), GroupBox1), "Label1");
     Label1->setAlignment(Qt::AlignCenter);
     auto* groupLayout = new QVBoxLayout(GroupBox1);
     groupLayout->setContentsMargins(24, 18, 24, 18);
@@ -54,13 +53,11 @@ TupdateForm::TupdateForm(TMainForm& mainForm, ConnectionQuery hasConnection)
     GroupBox1->setMinimumWidth(260);
     setFixedSize(sizeHint());
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(3000);
     Timer1->setSingleShot(true);
 
-    IdHTTP3 = new DrawingsDownload(this);
-    IdHTTP3->setObjectName(QStringLiteral("IdHTTP3"));
+    IdHTTP3 = named(new DrawingsDownload(this), "IdHTTP3");
 
     connect(Timer1, &QTimer::timeout, this, &TupdateForm::Timer1Timer);
     connect(BitBtn1, &QPushButton::clicked, this, &TupdateForm::BitBtn1Click);
