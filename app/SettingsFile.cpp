@@ -35,18 +35,6 @@ std::vector<RawLine> splitKeepingBreaks(std::string_view content)
     return lines;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // The section name of a header line such as "[Option]", or nothing.
 std::optional<std::string> sectionName(std::string_view line)
 {

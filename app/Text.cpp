@@ -2,6 +2,7 @@
 
 #include "app/Error.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace stellaform {
@@ -30,6 +31,12 @@ std::string_view trimLeft(std::string_view text)
     while (!text.empty() && isBlankOrControl(text.front()))
         text.remove_prefix(1);
     return text;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, [&lower](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::optional<std::int32_t> parseDecimal(std::string_view text)

@@ -13,6 +13,10 @@ namespace stellaform {
 // The same at the start only.
 [[nodiscard]] std::string_view trimLeft(std::string_view text);
 
+// Equal when only the letter case of A to Z differs, as names in a settings
+// file are compared.
+[[nodiscard]] bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
 // Decimal digits with an optional sign, within 32 bits; nothing else.
 [[nodiscard]] std::optional<std::int32_t> parseDecimal(std::string_view text);
 

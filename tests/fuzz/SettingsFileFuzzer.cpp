@@ -58,18 +58,6 @@ std::string readBack(const std::string& written)
     return value;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // Every (section, key) that a line of the file might make readable: the
 // name of the last "[...]" line before it and the text before its "=". Names
 // that turn out not to be readable read as absent both before and after.
