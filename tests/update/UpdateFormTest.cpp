@@ -87,12 +87,6 @@ QString seenBoxes(const MessageBoxAnswerer& boxes)
     return QStringLiteral("boxes seen: ") + seen.join(QStringLiteral(" | "));
 }
 
-// The answer or file as the bytes the program keeps.
-std::string bytes(const QByteArray& array)
-{
-    return array.toStdString();
-}
-
 } // namespace
 
 class UpdateFormTest final : public QObject {
@@ -219,7 +213,7 @@ private Q_SLOTS:
 
         QVERIFY2(sawOnly(boxes, QMessageBox::Information, QStringLiteral("Information!"), QStringLiteral("Complete.")),
                  qPrintable(seenBoxes(boxes)));
-        QCOMPARE(readBytes(folder / "drawn" / "PowerballPB553.Txt"), bytes(file));
+        QCOMPARE(readBytes(folder / "drawn" / "PowerballPB553.Txt"), file.toStdString());
         QCOMPARE(listedDrawings(*window), drawings);
         QCOMPARE(selectedDrawing(*window), drawings - 1);
         QCOMPARE(totalText(*window), totalOf(drawings));
