@@ -53,11 +53,6 @@ QString text(const QWidget& window, const char* name)
     return window.findChild<QPlainTextEdit*>(QString::fromLatin1(name))->toPlainText();
 }
 
-QListView* drawsListBox(const QWidget& window)
-{
-    return window.findChild<QListView*>(QStringLiteral("drawsListBox"));
-}
-
 } // namespace
 
 class MainFormTest final : public QObject {
@@ -74,8 +69,8 @@ private Q_SLOTS:
             window.show();
             QCOMPARE(window.windowTitle(), QStringLiteral("Quorvane Stellaform 6"));
             QCOMPARE(text(window, "spSkinLabel1"), QStringLiteral("Quorvane Stellaform 2008 6  - Powerball"));
-            QCOMPARE(drawsListBox(window)->model()->rowCount(), 0);
-            QVERIFY(!drawsListBox(window)->currentIndex().isValid());
+            QCOMPARE(drawsListBox(window).model()->rowCount(), 0);
+            QVERIFY(!drawsListBox(window).currentIndex().isValid());
             QCOMPARE(text(window, "totalLabel"), QStringLiteral("Total Drawings: 0."));
             QCOMPARE(text(window, "Memo"), QString());
             QCOMPARE(window.findChild<QTabWidget*>(QStringLiteral("PageControl"))->currentIndex(), 0);
@@ -93,7 +88,7 @@ private Q_SLOTS:
         const auto appFolder = makeInstallation(folder, FullInstallation);
         TMainForm window(appFolder);
         window.show();
-        QListView* list = drawsListBox(window);
+        QListView* list = &drawsListBox(window);
         QCOMPARE(list->model()->rowCount(), 302);
         QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral(" 10/9/2002 - [9 10 38 42 43 5]"));
         QCOMPARE(list->currentIndex().row(), 301);
@@ -119,7 +114,7 @@ private Q_SLOTS:
 
         window.settingsFile().WriteString("Option", "LotteryName", "NoSuchLottery");
         window.LoadCurrentLottery();
-        QCOMPARE(drawsListBox(window)->model()->rowCount(), 0);
+        QCOMPARE(drawsListBox(window).model()->rowCount(), 0);
         QCOMPARE(text(window, "totalLabel"), QStringLiteral("Total Drawings: 0."));
         window.close();
     }

@@ -6,38 +6,20 @@
 #include "app/Main.h"
 #include "drawings/DrawingsCommands.h"
 #include "drawings/DrawingsFile.h"
+#include "tests/bench/LongHistory.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/WindowTest.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QListView>
 
 #include <fstream>
-#include <random>
 #include <string>
 
 namespace {
 
 using namespace stellaform;
-
-constexpr int kLines = 100'000;
-
-// A history of kLines drawings of 5 numbers out of 53 and a bonus number.
-std::string longHistory()
-{
-    std::mt19937 random(2005);
-    std::uniform_int_distribution<int> number(1, 53);
-    Lines lines;
-    lines.reserve(kLines);
-    for (int i = 0; i < kLines; ++i) {
-        std::string line =
-            std::to_string(1 + i % 12) + "/" + std::to_string(1 + i % 28) + "/" + std::to_string(1900 + i / 100);
-        for (int k = 0; k < 6; ++k)
-            line += " " + std::to_string(number(random));
-        lines.push_back(std::move(line));
-    }
-    return joinLines(lines);
-}
 
 long residentKilobytes()
 {
@@ -49,13 +31,13 @@ long residentKilobytes()
     return 0;
 }
 
+// The skin and 100,000 drawings of the default lottery.
 struct Installation {
     test::TempFolder folder;
-    std::filesystem::path appFolder = folder.path() / "";
+    std::filesystem::path appFolder = test::makeInstallation(folder, test::Skin);
     Installation()
     {
-        test::writeBytes(drawingsFolder(appFolder) / "PowerballPB553.Txt", longHistory());
-        std::filesystem::copy(STELLAFORM_SKIN_DIR, folder / "skins", std::filesystem::copy_options::recursive);
+        test::writeBytes(drawingsFolder(appFolder) / "PowerballPB553.Txt", joinLines(test::longHistory(100'000)));
     }
 };
 

@@ -3,11 +3,10 @@
 #include "app/LineList.h"
 #include "drawings/DrawingsFile.h"
 #include "prediction/Prediction.h"
+#include "tests/bench/LongHistory.h"
 #include "tests/support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
-
-#include <random>
 
 namespace {
 
@@ -30,17 +29,8 @@ BENCHMARK(PredictionOnTheSampleHistory)->Unit(benchmark::kMicrosecond);
 void PredictionOn100000Drawings(benchmark::State& state)
 {
     test::TempFolder folder;
-    std::mt19937 random(2005);
-    std::uniform_int_distribution<int> number(1, 53);
-    Lines lines;
-    for (int i = 0; i < 100'000; ++i) {
-        std::string line = "8/27/2005";
-        for (int k = 0; k < 6; ++k)
-            line += " " + std::to_string(number(random));
-        lines.push_back(std::move(line));
-    }
     const DrawingsFile file(folder.path() / "", "PowerballPB553");
-    test::writeBytes(file.path(), joinLines(lines));
+    test::writeBytes(file.path(), joinLines(test::longHistory(100'000)));
     predictFrom(state, file);
 }
 BENCHMARK(PredictionOn100000Drawings)->Unit(benchmark::kMillisecond);

@@ -1,29 +1,19 @@
 #include "catalog/Catalog.h"
-#include "app/Error.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/Tmpfs.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 
 namespace stellaform {
 namespace {
 
+using test::errorOf;
 using test::readBytes;
 using test::TempFolder;
 using test::writeBytes;
-
-std::string errorOf(const std::function<void()>& step)
-{
-    try {
-        step();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 struct LineCase {
     const char* what;

@@ -8,7 +8,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <initializer_list>
 
 namespace stellaform::test {
 
@@ -38,13 +37,6 @@ inline QTableWidget& lotteryListBox(QWidget& lotteryForm)
     return *lotteryForm.findChild<QTableWidget*>(QStringLiteral("lotteryListBox"));
 }
 
-// Clicks a control as the user does, so that an error it raises reaches the
-// program's error report.
-inline void click(QWidget& window, const char* buttonName)
-{
-    QTest::mouseClick(window.findChild<QAbstractButton*>(QString::fromLatin1(buttonName)), Qt::LeftButton);
-}
-
 inline void clickRow(QTableWidget& list, int row)
 {
     list.scrollToItem(list.item(row, 0));
@@ -57,14 +49,6 @@ inline QStringList rowTexts(const QTableWidget& list)
     for (int row = 0; row < list.rowCount(); ++row)
         rows.append(list.item(row, 0)->text());
     return rows;
-}
-
-inline QStringList texts(std::initializer_list<const char*> ascii)
-{
-    QStringList list;
-    for (const char* text : ascii)
-        list.append(QString::fromLatin1(text));
-    return list;
 }
 
 inline int selectedRow(const QTableWidget& list)

@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QHeaderView>
-#include <QLabel>
 #include <QListView>
 #include <QTest>
 #include <QWindow>
@@ -36,16 +35,6 @@ void chooseLottery(TMainForm& window, int row)
         QVERIFY(!form.isVisible());
     });
     window.findChild<QAction*>(QStringLiteral("LotteryN"))->trigger();
-}
-
-QListView& drawsListBox(const TMainForm& window)
-{
-    return *window.findChild<QListView*>(QStringLiteral("drawsListBox"));
-}
-
-QString totalText(const TMainForm& window)
-{
-    return window.findChild<QLabel*>(QStringLiteral("totalLabel"))->text();
 }
 
 // The settings file's bytes, or what stands in its place.

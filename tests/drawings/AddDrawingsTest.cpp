@@ -1,6 +1,7 @@
 #include "app/AnsiText.h"
 #include "app/Main.h"
 #include "app/StellaformApplication.h"
+#include "tests/drawings/ThreeDrawingsInstallation.h"
 #include "tests/support/WindowTest.h"
 
 #include <QApplication>
@@ -19,24 +20,6 @@ using namespace stellaform;
 using namespace stellaform::test;
 
 namespace {
-
-const char* const kThreeDrawings = "1/1/2009 1 2 3 4 5 6\r\n1/2/2009 7 8 9 10 11 12\r\n1/3/2009 13 14 15 16 17 18\r\n";
-
-// An installation whose current lottery has three drawings; the lottery's
-// counts are set per test.
-class Installation {
-public:
-    Installation()
-        : appFolder(makeInstallation(folder, Skin))
-        , drawings(folder / "drawn" / "PowerballPB553.Txt")
-    {
-        writeBytes(drawings, kThreeDrawings);
-    }
-
-    TempFolder folder;
-    std::filesystem::path appFolder;
-    std::filesystem::path drawings;
-};
 
 void setCounts(TMainForm& window, int selectCount, int boundCount)
 {
@@ -60,10 +43,10 @@ QLineEdit* field(const QWidget& dialog, int number)
 
 QStringList fieldTexts(const QWidget& dialog)
 {
-    QStringList texts;
+    QStringList contents;
     for (int number = 1; number <= 8; ++number)
-        texts.append(field(dialog, number)->text());
-    return texts;
+        contents.append(field(dialog, number)->text());
+    return contents;
 }
 
 QString focusName()
@@ -82,11 +65,6 @@ void type(const QString& keys)
 void press(Qt::Key key)
 {
     QTest::keyClick(QApplication::focusWidget(), key);
-}
-
-void click(const QWidget& dialog, const char* button)
-{
-    QTest::mouseClick(child<QPushButton>(dialog, QString::fromLatin1(button)), Qt::LeftButton);
 }
 
 std::string lastLine(const std::filesystem::path& file)
@@ -110,7 +88,7 @@ bool whileOpen(TMainForm& window, const std::function<void(QDialog&)>& actions)
         if (dialog->isVisible())
             child<QPushButton>(*dialog, QStringLiteral("canBitBtn"))->click();
     });
-    QTest::mouseClick(child<QPushButton>(window, QStringLiteral("addBitBtn")), Qt::LeftButton);
+    click(window, "addBitBtn");
     return ran;
 }
 
@@ -122,9 +100,8 @@ class AddDrawingsTest final : public QObject {
 private Q_SLOTS:
     void carriesItsCaptionsAndVisitsItsControlsInTabOrder()
     {
-        Installation installation;
-        TMainForm window(installation.appFolder);
-        window.show();
+        ThreeDrawingsInstallation installation;
+        TMainForm& window = *installation.window;
         setCounts(window, 8, 1);
         QVERIFY(whileOpen(window, [](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Drawings"));
@@ -145,18 +122,15 @@ private Q_SLOTS:
                 press(Qt::Key_Tab);
                 visited.append(focusName());
             }
-            QCOMPARE(visited, (QStringList{QStringLiteral("Edit1"), QStringLiteral("Edit2"), QStringLiteral("Edit3"),
-                                           QStringLiteral("Edit4"), QStringLiteral("Edit5"), QStringLiteral("Edit6"),
-                                           QStringLiteral("Edit7"), QStringLiteral("Edit8"), QStringLiteral("okBitBtn"),
-                                           QStringLiteral("canBitBtn"), QStringLiteral("DatePicker")}));
+            QCOMPARE(visited, texts({"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "okBitBtn",
+                                     "canBitBtn", "DatePicker"}));
         }));
     }
 
     void enablesAFieldForEachNumberOfTheDrawing()
     {
-        Installation installation;
-        TMainForm window(installation.appFolder);
-        window.show();
+        ThreeDrawingsInstallation installation;
+        TMainForm& window = *installation.window;
         // 6 before 7: a later showing follows the current lottery.
         const struct {
             int selectCount;
@@ -183,9 +157,8 @@ private Q_SLOTS:
 
     void aFieldWithOneCharacterPassesTheFocusOnAsTheNextKeyLands()
     {
-        Installation installation;
-        TMainForm window(installation.appFolder);
-        window.show();
+        ThreeDrawingsInstallation installation;
+        TMainForm& window = *installation.window;
         QVERIFY(whileOpen(window, [](QDialog& dialog) {
             field(dialog, 2)->setText(QStringLiteral("xy"));
             type(QStringLiteral("1"));
@@ -228,9 +201,8 @@ private Q_SLOTS:
 
     void aCharacterLeftSelectedFromTheLastShowingIsReplaced()
     {
-        Installation installation;
-        TMainForm window(installation.appFolder);
-        window.show();
+        ThreeDrawingsInstallation installation;
+        TMainForm& window = *installation.window;
         setCounts(window, 8, 1);
         QVERIFY(whileOpen(window, [](QDialog&) { type(QStringLiteral("3")); }));
         QVERIFY(whileOpen(window, [](QDialog& dialog) {
@@ -247,10 +219,9 @@ private Q_SLOTS:
 
     void okAppendsTheLineAndTheListShowsItSelected()
     {
-        Installation installation;
+        ThreeDrawingsInstallation installation;
+        TMainForm& window = *installation.window;
         MessageBoxAnswerer boxes;
-        TMainForm window(installation.appFolder);
-        window.show();
         QVERIFY(whileOpen(window, [](QDialog& dialog) {
             type(QStringLiteral("031225334107"));
             QCOMPARE(focusName(), QStringLiteral("okBitBtn"));
@@ -258,24 +229,17 @@ private Q_SLOTS:
             QVERIFY(!dialog.isVisible());
         }));
         QCOMPARE(readBytes(installation.drawings), std::string(kThreeDrawings) + "8/2/2005 03 12 25 33 41 07\r\n");
-        const auto* list = child<QListView>(window, QStringLiteral("drawsListBox"));
-        QCOMPARE(list->model()->rowCount(), 4);
-        QCOMPARE(list->currentIndex().row(), 3);
-        QVERIFY(list->selectionModel()->isSelected(list->currentIndex()));
-        QCOMPARE(list->currentIndex().data().toString(), QStringLiteral(" 8/2/2005 - [03 12 25 33 41 07]"));
-        QCOMPARE(child<QLabel>(window, QStringLiteral("totalLabel"))->text(), QStringLiteral("Total Drawings: 4."));
+        const QListView& list = drawsListBox(window);
+        QCOMPARE(list.model()->rowCount(), 4);
+        QCOMPARE(list.currentIndex().row(), 3);
+        QVERIFY(list.selectionModel()->isSelected(list.currentIndex()));
+        QCOMPARE(list.currentIndex().data().toString(), QStringLiteral(" 8/2/2005 - [03 12 25 33 41 07]"));
+        QCOMPARE(totalText(window), QStringLiteral("Total Drawings: 4."));
 
         // The next showing starts from what was typed and chosen; unchanged,
         // Ok appends the same line again.
         QVERIFY(whileOpen(window, [](QDialog& dialog) {
-            QCOMPARE(fieldTexts(dialog), (QStringList{QStringLiteral("03"),
-                                                      QStringLiteral("12"),
-                                                      QStringLiteral("25"),
-                                                      QStringLiteral("33"),
-                                                      QStringLiteral("41"),
-                                                      QStringLiteral("07"),
-                                                      {},
-                                                      {}}));
+            QCOMPARE(fieldTexts(dialog), texts({"03", "12", "25", "33", "41", "07", "", ""}));
             click(dialog, "okBitBtn");
         }));
         QCOMPARE(lastLine(installation.drawings), "8/2/2005 03 12 25 33 41 07");
@@ -287,33 +251,23 @@ private Q_SLOTS:
             QCOMPARE(child<QDateEdit>(dialog, QStringLiteral("DatePicker"))->date(), QDate(2009, 1, 5));
         }));
         QCOMPARE(lastLine(installation.drawings), "1/5/2009 03 12 25 33 41 07");
-        QCOMPARE(child<QLabel>(window, QStringLiteral("totalLabel"))->text(), QStringLiteral("Total Drawings: 6."));
+        QCOMPARE(totalText(window), QStringLiteral("Total Drawings: 6."));
         QVERIFY(boxes.seen().empty());
     }
 
     void writesTheFieldsAsTyped()
     {
-        Installation installation;
-        TMainForm window(installation.appFolder);
-        window.show();
+        ThreeDrawingsInstallation installation;
+        TMainForm& window = *installation.window;
         const struct {
             QStringList fields;
             const char* line;
         } cases[] = {
-            {{QStringLiteral("3"), QStringLiteral("12"), QStringLiteral("25"), QStringLiteral("33"),
-              QStringLiteral("41"), QStringLiteral("7")},
-             "8/2/2005 3 12 25 33 41 7"},
-            {{QStringLiteral("3"),
-              {},
-              QStringLiteral("25"),
-              QStringLiteral("33"),
-              QStringLiteral("41"),
-              QStringLiteral("7")},
-             "8/2/2005 3  25 33 41 7"},
-            {{{}, QStringLiteral("12"), QStringLiteral("25"), QStringLiteral("33"), QStringLiteral("41"), {}},
-             "8/2/2005 12 25 33 41"},
-            {{QStringLiteral("ab"), QStringLiteral("x"), {}, {}, {}, {}}, "8/2/2005 ab x"},
-            {{{}, {}, {}, {}, {}, {}}, "8/2/2005 "},
+            {texts({"3", "12", "25", "33", "41", "7"}), "8/2/2005 3 12 25 33 41 7"},
+            {texts({"3", "", "25", "33", "41", "7"}), "8/2/2005 3  25 33 41 7"},
+            {texts({"", "12", "25", "33", "41", ""}), "8/2/2005 12 25 33 41"},
+            {texts({"ab", "x", "", "", "", ""}), "8/2/2005 ab x"},
+            {texts({"", "", "", "", "", ""}), "8/2/2005 "},
         };
         for (const auto& c : cases) {
             QVERIFY(whileOpen(window, [&c](QDialog& dialog) {
@@ -335,9 +289,8 @@ private Q_SLOTS:
     {
         const QLocale previous;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        Installation installation;
-        TMainForm window(installation.appFolder);
-        window.show();
+        ThreeDrawingsInstallation installation;
+        TMainForm& window = *installation.window;
         QVERIFY(whileOpen(window, [](QDialog& dialog) {
             const auto* picker = child<QDateEdit>(dialog, QStringLiteral("DatePicker"));
             QCOMPARE(picker->displayFormat(), QLocale().dateFormat(QLocale::ShortFormat));
@@ -351,9 +304,8 @@ private Q_SLOTS:
 
     void cancelAndTheCloseBoxWriteNothing()
     {
-        Installation installation;
-        TMainForm window(installation.appFolder);
-        window.show();
+        ThreeDrawingsInstallation installation;
+        TMainForm& window = *installation.window;
         QVERIFY(whileOpen(window, [](QDialog& dialog) {
             type(QStringLiteral("0102"));
             click(dialog, "canBitBtn");
@@ -376,10 +328,9 @@ private Q_SLOTS:
 
     void theFirstDrawingOfALotteryCreatesItsFile()
     {
-        Installation installation;
+        ThreeDrawingsInstallation installation;
+        TMainForm& window = *installation.window;
         MessageBoxAnswerer boxes;
-        TMainForm window(installation.appFolder);
-        window.show();
         window.settingsFile().WriteString("Option", "LotteryName", "Fresh");
         window.LoadCurrentLottery();
         QVERIFY(whileOpen(window, [](QDialog& dialog) {
@@ -387,7 +338,7 @@ private Q_SLOTS:
             click(dialog, "okBitBtn");
         }));
         QCOMPARE(readBytes(installation.folder / "drawn" / "Fresh.Txt"), std::string("8/2/2005 01 02 03 04 05 06\r\n"));
-        QCOMPARE(child<QLabel>(window, QStringLiteral("totalLabel"))->text(), QStringLiteral("Total Drawings: 1."));
+        QCOMPARE(totalText(window), QStringLiteral("Total Drawings: 1."));
 
         // Without the drawings folder there is nowhere to put it: the error is
         // shown, and the dialog stays open with what was typed.

@@ -1,46 +1,26 @@
 #include "app/AnsiText.h"
 #include "app/Main.h"
 #include "app/StellaformApplication.h"
+#include "tests/drawings/ThreeDrawingsInstallation.h"
 #include "tests/support/Tmpfs.h"
 #include "tests/support/WindowTest.h"
 
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
 #include <QTest>
-
-#include <memory>
 
 using namespace stellaform;
 using namespace stellaform::test;
 
 namespace {
 
-const char* const kThreeDrawings = "1/1/2009 1 2 3 4 5 6\r\n1/2/2009 7 8 9 10 11 12\r\n1/3/2009 13 14 15 16 17 18\r\n";
-
-// An installation whose current lottery has three drawings, and its main
-// window, shown.
-class Installation {
+class Installation : public ThreeDrawingsInstallation {
 public:
-    Installation()
-        : appFolder(makeInstallation(folder, Skin))
-        , drawings(folder / "drawn" / "PowerballPB553.Txt")
-    {
-        writeBytes(drawings, kThreeDrawings);
-        window = std::make_unique<TMainForm>(appFolder);
-        window->show();
-    }
-
-    [[nodiscard]] QListView* list() const { return window->findChild<QListView*>(QStringLiteral("drawsListBox")); }
+    [[nodiscard]] QListView* list() const { return &drawsListBox(*window); }
     [[nodiscard]] int rows() const { return list()->model()->rowCount(); }
-    [[nodiscard]] QString total() const { return window->findChild<QLabel*>(QStringLiteral("totalLabel"))->text(); }
-
-    void click(const char* button) const
-    {
-        QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-    }
+    [[nodiscard]] QString total() const { return totalText(*window); }
+    void click(const char* button) const { stellaform::test::click(*window, button); }
 
     // Clicks the button and, in the file dialog it opens, types `file` into
     // the name field and accepts; an empty `file` cancels the dialog.
@@ -61,11 +41,6 @@ public:
         });
         click(button);
     }
-
-    TempFolder folder;
-    std::filesystem::path appFolder;
-    std::filesystem::path drawings;
-    std::unique_ptr<TMainForm> window;
 };
 
 } // namespace

@@ -1,27 +1,16 @@
 #include "drawings/DrawingsCommands.h"
-#include "app/Error.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace stellaform {
 namespace {
 
+using test::errorOf;
 using test::readBytes;
 using test::TempFolder;
 using test::writeBytes;
-
-std::string errorOf(const std::function<void()>& command)
-{
-    try {
-        command();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 // An installation with a drawings folder and the drawings file of lottery "L".
 class DrawingsCommands : public ::testing::Test {

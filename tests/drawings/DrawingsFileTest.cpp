@@ -1,5 +1,6 @@
 #include "drawings/DrawingsFile.h"
 #include "app/Error.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -51,16 +52,7 @@ void expectNamesNoFile(const std::filesystem::path& appFolder, const std::string
     // An error message is a C string: it ends where the name's NUL stands.
     const std::string message = "Cannot create file " + file.path().string();
     const std::string cannotCreate = message.substr(0, message.find('\0'));
-    EXPECT_THROW(
-        {
-            try {
-                file.write({"1/1/2001 1"});
-            } catch (const Error& error) {
-                EXPECT_EQ(error.what(), cannotCreate);
-                throw;
-            }
-        },
-        Error);
+    EXPECT_EQ(test::errorOf([&] { file.write({"1/1/2001 1"}); }), cannotCreate);
     EXPECT_THROW(file.replaceWith("x"), Error);
     EXPECT_THROW((void)file.beginReplacement(), Error);
 }

@@ -15,18 +15,8 @@ configure=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
-passed=0
-failed=0
-check() {
-    description=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        echo "FAIL: $description"
-        failed=$((failed + 1))
-    fi
-}
+# shellcheck source=../support/Checks.sh
+. "$(dirname "$0")/../support/Checks.sh"
 
 # A shared installation folder whose program only says which file it is.
 shared=$work/shared
@@ -108,5 +98,4 @@ else
     echo "not run as root: the start by root is not tried"
 fi
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checksPassed

@@ -12,18 +12,8 @@ config=$2
 version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-check() {
-    description=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        echo "FAIL: $description"
-        failed=$((failed + 1))
-    fi
-}
+# shellcheck source=../support/Checks.sh
+. "$(dirname "$0")/../support/Checks.sh"
 contains() { case $1 in *"$2"*) return 0 ;; esac; return 1; }
 # The width and height in a PNG file's header.
 pngSize() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'; }
@@ -101,5 +91,4 @@ mkdir -m 700 "$work/runtime"
 check "the unpacked program shows its main window 'Quorvane Stellaform 6'" \
     env -u QT_QPA_PLATFORM "XDG_RUNTIME_DIR=$work/runtime" xvfb-run -a -s '-screen 0 1024x768x24' sh "$work/start.sh" "$folder/stellaform"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checksPassed

@@ -1,5 +1,6 @@
 #include "app/Error.h"
 #include "prediction/U_prediction.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +26,7 @@ TEST_P(CountNumberFrequenciesCase, CountsTheLastLinesAndRanksTheNumbers)
     const CountCase& c = GetParam();
     FrequencyTable table;
     if (c.error) {
-        try {
-            CountNumberFrequencies(c.lineCount, c.texts, table, c.selectCount);
-            FAIL() << "no error";
-        } catch (const Error& error) {
-            EXPECT_EQ(error.what(), *c.error);
-        }
+        EXPECT_EQ(test::errorOf([&] { CountNumberFrequencies(c.lineCount, c.texts, table, c.selectCount); }), *c.error);
         return;
     }
     CountNumberFrequencies(c.lineCount, c.texts, table, c.selectCount);

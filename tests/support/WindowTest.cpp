@@ -4,7 +4,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QListView>
 #include <QSettings>
+#include <QTest>
 
 namespace stellaform::test {
 
@@ -48,6 +51,29 @@ void processEvents()
 {
     QApplication::processEvents();
     QApplication::sendPostedEvents();
+}
+
+void click(const QWidget& window, const char* buttonName)
+{
+    QTest::mouseClick(window.findChild<QAbstractButton*>(QString::fromLatin1(buttonName)), Qt::LeftButton);
+}
+
+QListView& drawsListBox(const QWidget& mainWindow)
+{
+    return *mainWindow.findChild<QListView*>(QStringLiteral("drawsListBox"));
+}
+
+QString totalText(const QWidget& mainWindow)
+{
+    return mainWindow.findChild<QLabel*>(QStringLiteral("totalLabel"))->text();
+}
+
+QStringList texts(std::initializer_list<const char*> ascii)
+{
+    QStringList list;
+    for (const char* text : ascii)
+        list.append(QString::fromLatin1(text));
+    return list;
 }
 
 void keepQtSettingsIn(const TempFolder& folder)

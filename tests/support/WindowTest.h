@@ -5,10 +5,15 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <filesystem>
+#include <initializer_list>
 #include <vector>
+
+class QListView;
+class QWidget;
 
 namespace stellaform::test {
 
@@ -53,6 +58,16 @@ std::filesystem::path makeInstallation(const TempFolder& folder, unsigned parts)
 
 // Runs the pending events, so that queued work and repaints happen.
 void processEvents();
+
+// Clicks a button of `window` as the user does, so that an error it raises
+// reaches the program's error report.
+void click(const QWidget& window, const char* buttonName);
+
+// The main window's drawings list and the total under it.
+[[nodiscard]] QListView& drawsListBox(const QWidget& mainWindow);
+[[nodiscard]] QString totalText(const QWidget& mainWindow);
+
+[[nodiscard]] QStringList texts(std::initializer_list<const char*> ascii);
 
 // Qt's file dialogs save their state in a settings file of Qt's own, in the
 // home folder unless told otherwise; a test keeps it in `folder` instead.

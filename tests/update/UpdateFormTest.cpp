@@ -59,15 +59,15 @@ QString label(const QWidget& window, const char* name)
 
 int listedDrawings(const TMainForm& window)
 {
-    return window.findChild<QListView*>(QStringLiteral("drawsListBox"))->model()->rowCount();
+    return drawsListBox(window).model()->rowCount();
 }
 
 int selectedDrawing(const TMainForm& window)
 {
-    return window.findChild<QListView*>(QStringLiteral("drawsListBox"))->currentIndex().row();
+    return drawsListBox(window).currentIndex().row();
 }
 
-QString totalText(int drawings)
+QString totalOf(int drawings)
 {
     return QStringLiteral("Total Drawings: %1.").arg(drawings);
 }
@@ -85,12 +85,6 @@ QString seenBoxes(const MessageBoxAnswerer& boxes)
     for (const SeenMessageBox& box : boxes.seen())
         seen.append(box.title + QStringLiteral(": ") + box.text);
     return QStringLiteral("boxes seen: ") + seen.join(QStringLiteral(" | "));
-}
-
-// The answer or file as the bytes the program keeps.
-std::string bytes(const QByteArray& array)
-{
-    return array.toStdString();
 }
 
 } // namespace
@@ -146,7 +140,7 @@ private Q_SLOTS:
                  qPrintable(seenBoxes(boxes)));
         QCOMPARE(readBytes(folder / "drawn" / "PowerballPB553.Txt"),
                  "8/31/2005 1 2 3 4 5 6\r\n9/3/2005 7 8 9 10 11 12\r\n");
-        QCOMPARE(label(*window, "totalLabel"), totalText(2));
+        QCOMPARE(totalText(*window), totalOf(2));
         QCOMPARE(selectedDrawing(*window), 1);
         QVERIFY(window->findChildren<TupdateForm*>().isEmpty());
     }
@@ -179,7 +173,7 @@ private Q_SLOTS:
             QCOMPARE(headerField(request, "User-Agent"), QByteArray("Mozilla/3.0 (compatible; Indy Library)"));
             QCOMPARE(headerField(request, "Host"), server.address().toLatin1());
             QCOMPARE(readBytes(window->currentLottery().drawingsFile.path()), "1/1/2009 1 2 3 4 5 6\r\n");
-            QCOMPARE(label(*window, "totalLabel"), totalText(1));
+            QCOMPARE(totalText(*window), totalOf(1));
         }
         QCOMPARE(server.requests().size(), 3);
         QCOMPARE(boxes.seen().size(), std::size_t(3));
@@ -219,10 +213,10 @@ private Q_SLOTS:
 
         QVERIFY2(sawOnly(boxes, QMessageBox::Information, QStringLiteral("Information!"), QStringLiteral("Complete.")),
                  qPrintable(seenBoxes(boxes)));
-        QCOMPARE(readBytes(folder / "drawn" / "PowerballPB553.Txt"), bytes(file));
+        QCOMPARE(readBytes(folder / "drawn" / "PowerballPB553.Txt"), file.toStdString());
         QCOMPARE(listedDrawings(*window), drawings);
         QCOMPARE(selectedDrawing(*window), drawings - 1);
-        QCOMPARE(label(*window, "totalLabel"), totalText(drawings));
+        QCOMPARE(totalText(*window), totalOf(drawings));
         QCOMPARE(folderListing(folder / "drawn"), drawnBefore);
     }
 
@@ -283,7 +277,7 @@ private Q_SLOTS:
             QVERIFY(!httpServer->requests().isEmpty());
         QCOMPARE(readBytes(folder / "drawn" / "PowerballPB553.Txt"), sampleDrawings());
         QCOMPARE(folderListing(folder / "drawn"), drawnBefore);
-        QCOMPARE(label(*window, "totalLabel"), totalText(302));
+        QCOMPARE(totalText(*window), totalOf(302));
     }
 
     void closingWithinTheWaitSendsNothing()
@@ -405,7 +399,7 @@ private Q_SLOTS:
         QVERIFY(dialog->isVisible());
         QCOMPARE(readBytes(folder / "drawn" / "PowerballPB553.Txt"), "old\r\n");
         QCOMPARE(folderListing(folder / "drawn"), "PowerballPB553.Txt");
-        QCOMPARE(label(*window, "totalLabel"), totalText(1));
+        QCOMPARE(totalText(*window), totalOf(1));
     }
 };
 
